@@ -1,0 +1,36 @@
+#include "actions/checksum_match.h"
+#include "launcher/file_status.h"
+#include "launcher/frm_talqo.h"
+
+namespace launcher {
+
+namespace {
+constexpr int kShowNormal = 1;
+constexpr int kOkOnly = 0;
+constexpr int kInputBoxCorner = 50;  // twips from the screen's left and top edges
+constexpr const wchar_t* kToolDownload = L"https://gnuwin32.sourceforge.net/packages/coreutils.htm";
+}  // namespace
+
+void frmTALQO::imgCenter_Click() {
+  const std::wstring tool = GetSystemPath() + L"\\md5sum.exe";
+  if (FileStatus(platform_, tool) < 0) {
+    platform_.ShowMessage(std::wstring(L"Error: Please install md5sum available at ") + kToolDownload,
+                          kOkOnly, L"Missing File(s)");
+    return;
+  }
+
+  // Quoted, so that a program directory with blanks reaches the tool as one argument.
+  const std::wstring target =
+      L"\"" + platform_.ProgramDirectory() + L"\\" + LaunchSettings_.TargetFile + L"\"";
+  platform_.ShellExecuteA(0, std::nullopt, tool, target, std::nullopt, kShowNormal);
+
+  const std::wstring answer =
+      platform_.InputBox(L"When the cheksum is generated, paste it here to see if it matches.",
+                         L"MD5 Checksum Compare", L"", kInputBoxCorner, kInputBoxCorner);
+  platform_.ShowMessage(ChecksumsMatch(answer, LaunchSettings_.ExpectedChecksum)
+                            ? L"Checksums Match!"
+                            : L"Checksums do NOT Match. Please do not share this file.",
+                        kOkOnly, L"Result:");
+}
+
+}  // namespace launcher

@@ -1,0 +1,20 @@
+#include "launcher/frm_talqo.h"
+
+namespace launcher {
+
+namespace {
+constexpr std::uint32_t kBufferSize = 206;
+}
+
+// The whole byte buffer comes back as text and the answer ends at its first character
+// of code 0: a path that does not fit leaves the buffer untouched, so the answer is then
+// empty, as for a failing call.
+std::wstring frmTALQO::GetSystemPath() {
+  std::string bytes = platform_.WideToAnsi(std::wstring(kBufferSize, L'\0'));
+  const std::uint32_t result = platform_.GetSystemDirectoryA(bytes, kBufferSize);
+  const std::wstring buffer = platform_.AnsiToWide(bytes);
+  if (result == 0) return std::wstring();
+  return buffer.substr(0, buffer.find(L'\0'));
+}
+
+}  // namespace launcher

@@ -1,0 +1,24 @@
+#include "launcher/frm_talqo.h"
+
+namespace launcher {
+
+namespace {
+constexpr unsigned kNonClientLeftButtonDown = 0xA1;  // WM_NCLBUTTONDOWN
+constexpr std::uintptr_t kHitCaption = 2;             // HTCAPTION
+}  // namespace
+
+void frmTALQO::Form_MouseDown(const runtime::MouseArgs&) { RequestMove(); }
+
+void frmTALQO::imgSkin_MouseDown(const runtime::MouseArgs&) { RequestMove(); }
+
+// The press is handed to the system as a left press on the title bar, so the system drags
+// the window as it drags any window by its title bar. The runtime captured the mouse at
+// the press; the capture must go first or the system's move loop never starts.
+void frmTALQO::RequestMove() {
+  platform_.ReleaseCapture();
+  platform_.SendMessageA(platform_.FormWindow(), kNonClientLeftButtonDown, kHitCaption, 0);
+}
+
+void frmTALQO::lblSubj_Click() { platform_.UnloadForm(); }
+
+}  // namespace launcher

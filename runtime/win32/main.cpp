@@ -1,0 +1,46 @@
+#include <windows.h>
+
+#include <optional>
+
+#include "launcher/frm_talqo.h"
+#include "launcher/frm_talqo_definition.h"
+#include "runtime/form_start.h"
+#include "runtime/win32/dll_search.h"
+#include "runtime/win32/form_window.h"
+#include "runtime/win32/win32_platform.h"
+
+namespace {
+
+constexpr wchar_t kApplicationTitle[] = L"T.A.L.Q.O.";
+constexpr int kWindowNotCreated = 1;
+
+int RunMessageLoop() {
+  MSG message{};
+  BOOL received = FALSE;
+  while ((received = ::GetMessageW(&message, nullptr, 0, 0)) > 0) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return received == 0 ? static_cast<int>(message.wParam) : kWindowNotCreated;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  runtime::win32::LoadDllsFromSystemFolderOnly();
+
+  runtime::win32::FormWindow window(instance, launcher::FrmTalqoDefinition());
+  if (!window.IsOpen()) return kWindowNotCreated;
+  runtime::win32::Win32Platform platform(instance, window);
+  launcher::frmTALQO form(platform);
+  window.RouteMouseTo(form);
+
+  if (const std::optional<int> status = runtime::LoadForm(platform, form, kApplicationTitle)) {
+    window.Close();
+    return *status;
+  }
+  // A form that unloaded itself while loading is never shown.
+  if (!window.IsOpen()) return 0;
+  window.Show();
+  return RunMessageLoop();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <windows.h>
+
+#include "runtime/platform.h"
+#include "runtime/win32/form_window.h"
+
+namespace runtime::win32 {
+
+// The system operations of the form, each forwarded to the Win32 call it is named after.
+class Win32Platform final : public Platform {
+ public:
+  Win32Platform(HINSTANCE instance, FormWindow& window) : instance_(instance), window_(window) {}
+
+  float TwipsPerPixelX() override;
+  float TwipsPerPixelY() override;
+
+  RegionHandle CreateRectRgn(int left, int top, int right, int bottom) override;
+  RegionHandle CreateEllipticRgn(int left, int top, int right, int bottom) override;
+  int CombineRgn(RegionHandle destination, RegionHandle source1, RegionHandle source2,
+                 int mode) override;
+  bool DeleteObject(RegionHandle object) override;
+
+  WindowHandle FormWindow() override;
+  int SetWindowRgn(WindowHandle window, RegionHandle region, bool redraw) override;
+  bool ReleaseCapture() override;
+  std::intptr_t SendMessageA(WindowHandle window, unsigned message, std::uintptr_t wparam,
+                             std::intptr_t lparam) override;
+
+  std::intptr_t ShellExecuteA(WindowHandle owner, const OptionalText& verb,
+                              const OptionalText& file, const OptionalText& parameters,
+                              const OptionalText& directory, int show_command) override;
+
+  std::uint32_t GetSystemDirectoryA(std::string& buffer, std::uint32_t size) override;
+
+  std::string WideToAnsi(const std::wstring& text) override;
+  std::wstring AnsiToWide(const std::string& text) override;
+  std::wstring UpperCase(const std::wstring& text) override;
+
+  std::wstring ProgramDirectory() override;
+  std::optional<std::int64_t> FileLength(const std::wstring& path) override;
+  std::unique_ptr<ByteStream> OpenForReading(const std::wstring& path) override;
+  std::unique_ptr<Picture> LoadPicture(const std::wstring& path) override;
+
+  void SetPicture(Target control, std::unique_ptr<Picture> picture) override;
+  void SetCaption(Target control, const std::wstring& caption) override;
+  void SetForeColor(Target control, ColorRef color) override;
+  void UnloadForm() override;
+
+  void ShowMessage(const std::wstring& text, int style, const std::wstring& title) override;
+  std::wstring InputBox(const std::wstring& prompt, const std::wstring& title,
+                        const std::wstring& default_text, int left, int top) override;
+
+ private:
+  HINSTANCE instance_;
+  runtime::win32::FormWindow& window_;
+};
+
+}  // namespace runtime::win32

@@ -1,0 +1,153 @@
+#include "probe_commands.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "deleting_region.h"
+#include "json_text.h"
+#include "std_output.h"
+#include "window_queries.h"
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kNotFound = 1;
+
+std::string JsonRect(const RECT& rect) {
+  return "[" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
+         std::to_string(rect.right) + "," + std::to_string(rect.bottom) + "]";
+}
+
+std::wstring HandleText(HWND window) {
+  wchar_t text[32];
+  std::swprintf(text, 32, L"0x%llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
+  return text;
+}
+
+long long ProcessId(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+// The bounding box of the window's region in window coordinates, or null without one.
+std::string JsonRegionBox(HWND window) {
+  const DeletingRegion region(CreateRectRgn(0, 0, 0, 0));
+  if (GetWindowRgn(window, region.get()) == ERROR) return "null";
+  RECT box{};
+  GetRgnBox(region.get(), &box);
+  return JsonRect(box);
+}
+
+JsonObject Identity(HWND window) {
+  JsonObject object;
+  object.AddBool("found", true)
+      .Add("hwnd", HandleText(window))
+      .Add("pid", ProcessId(window))
+      .Add("class", ClassName(window))
+      .Add("title", Caption(window))
+      .AddBool("visible", IsWindowVisible(window) != FALSE);
+  return object;
+}
+
+int Print(const JsonObject& object, int status) {
+  WriteToStdout(object.Text() + "\n");
+  return status;
+}
+
+int NotFound() { return Print(JsonObject().AddBool("found", false), kNotFound); }
+
+// A button's text without the ampersands that mark its access key.
+std::wstring WithoutAccessKey(const std::wstring& text) {
+  std::wstring plain;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'&' && i + 1 < text.size()) ++i;
+    plain += text[i];
+  }
+  return plain;
+}
+
+JsonArray TextsOf(const std::vector<HWND>& controls, bool skip_empty) {
+  JsonArray texts;
+  for (const HWND control : controls) {
+    const std::wstring text = WindowText(control);
+    if (!(skip_empty && text.empty())) texts.Add(text);
+  }
+  return texts;
+}
+
+}  // namespace
+
+int DescribeWindow(const std::wstring& title) {
+  const HWND window = FindMainWindow(title);
+  if (window == nullptr) return NotFound();
+  RECT window_rect{};
+  GetWindowRect(window, &window_rect);
+  RECT client_rect{};
+  GetClientRect(window, &client_rect);
+  POINT client_origin{0, 0};
+  ClientToScreen(window, &client_origin);
+  JsonObject object = Identity(window);
+  object.AddJson("window_rect", JsonRect(window_rect))
+      .AddJson("client_rect", JsonRect(client_rect))
+      .AddJson("client_origin",
+               "[" + std::to_string(client_origin.x) + "," + std::to_string(client_origin.y) + "]")
+      .AddJson("region_box", JsonRegionBox(window));
+  return Print(object, kDone);
+}
+
+int DescribeDialog(const std::wstring& title) {
+  const HWND dialog = FindDialog(title);
+  if (dialog == nullptr) return NotFound();
+  RECT window_rect{};
+  GetWindowRect(dialog, &window_rect);
+  JsonObject object = Identity(dialog);
+  // A message box's icon is a static control without text.
+  object.AddJson("window_rect", JsonRect(window_rect))
+      .AddJson("statics", TextsOf(ChildrenOfClass(dialog, L"Static"), true).Text())
+      .AddJson("buttons", TextsOf(ChildrenOfClass(dialog, L"Button"), false).Text())
+      .AddJson("edits", TextsOf(ChildrenOfClass(dialog, L"Edit"), false).Text());
+  return Print(object, kDone);
+}
+
+int PressButton(const std::wstring& dialog_title, const std::wstring& button_text) {
+  const HWND dialog = FindDialog(dialog_title);
+  if (dialog == nullptr) return NotFound();
+  for (const HWND button : ChildrenOfClass(dialog, L"Button")) {
+    if (WithoutAccessKey(WindowText(button)) != WithoutAccessKey(button_text)) continue;
+    // Posted, not sent: what the press sets off may keep the dialog's program busy.
+    const WPARAM command = MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED);
+    PostMessageW(dialog, WM_COMMAND, command, reinterpret_cast<LPARAM>(button));
+    return Print(Identity(dialog), kDone);
+  }
+  return NotFound();
+}
+
+int SetEditText(const std::wstring& dialog_title, const std::wstring& text) {
+  const HWND dialog = FindDialog(dialog_title);
+  if (dialog == nullptr) return NotFound();
+  const std::vector<HWND> edits = ChildrenOfClass(dialog, L"Edit");
+  if (edits.empty()) return NotFound();
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(edits.front(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                      SMTO_ABORTIFHUNG, 5000, &result);
+  return Print(Identity(dialog).AddBool("set", result != FALSE), kDone);
+}
+
+int CloseWindow(const std::wstring& title) {
+  const HWND window = FindMainWindow(title);
+  if (window == nullptr) return NotFound();
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  return Print(Identity(window), kDone);
+}
+
+int ListWindows() {
+  std::string windows;
+  for (const HWND window : TopLevelWindows()) {
+    if (!IsWindowVisible(window)) continue;
+    if (!windows.empty()) windows += ",";
+    windows += Identity(window).Text();
+  }
+  return Print(JsonObject().AddJson("windows", "[" + windows + "]"), kDone);
+}

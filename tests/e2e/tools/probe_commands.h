@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The commands of probe.exe. Each prints one JSON object on standard output and gives
+// the exit status: 0 done, 1 the window or control was not found.
+
+int DescribeWindow(const std::wstring& title);
+int DescribeDialog(const std::wstring& title);
+int PressButton(const std::wstring& dialog_title, const std::wstring& button_text);
+int SetEditText(const std::wstring& dialog_title, const std::wstring& text);
+int CloseWindow(const std::wstring& title);
+int ListWindows();

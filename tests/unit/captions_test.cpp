@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+#include "launcher/frm_talqo.h"
+#include "launcher/frm_talqo_definition.h"
+
+namespace talqo_test {
+namespace {
+
+const std::wstring kCredit =
+    L"T.A.L.Q.O. by: Orrin Vasque\r\nPlease feel Free to Distribute\r\nClick to Exit";
+
+class CaptionTest : public testing::Test {
+ protected:
+  void Configure(const std::string& ini) {
+    platform_.files[L"C:\\Apps\\Talqo\\talqo.ini"] = ini;
+    form_.Form_Load();
+    platform_.calls.clear();
+  }
+  std::wstring CaptionAfterMoveOver(runtime::Target target, runtime::MouseArgs args = {}) {
+    form_.MouseMove(target, args);
+    return platform_.captions[launcher::lblSubj];
+  }
+  FakePlatform platform_;
+  launcher::frmTALQO form_{platform_};
+};
+
+TEST_F(CaptionTest, EachCaptionIsThePrefixAndDisplayNameExactly) {
+  Configure("t.txt,\"  Annual Report, 2026 \",x");
+  const std::wstring name = L"  Annual Report, 2026 ";
+  EXPECT_EQ(CaptionAfterMoveOver(launcher::imgCenter), L"Generate and compare MD5 Checksum for: " + name);
+  EXPECT_EQ(CaptionAfterMoveOver(launcher::imgTop), L"Launch: " + name);
+  EXPECT_EQ(CaptionAfterMoveOver(launcher::lblSubj), kCredit);
+}
+
+TEST_F(CaptionTest, WithoutSettingsThePrefixesStandAlone) {
+  form_.Form_Load();
+  const std::wstring checksum = CaptionAfterMoveOver(launcher::imgCenter);
+  EXPECT_EQ(checksum, L"Generate and compare MD5 Checksum for: ");
+  EXPECT_EQ(checksum.size(), 39u);
+  const std::wstring launch = CaptionAfterMoveOver(launcher::imgTop);
+  EXPECT_EQ(launch, L"Launch: ");
+  EXPECT_EQ(launch.size(), 8u);
+}
+
+TEST_F(CaptionTest, ButtonsAndShiftKeysChangeNothing) {
+  Configure("t,Name");
+  for (int button : {0, 1, 2, 4, 7}) {
+    for (int shift : {0, 1, 2, 4}) {
+      EXPECT_EQ(CaptionAfterMoveOver(launcher::imgTop, {button, shift, 17, 4}), L"Launch: Name");
+    }
+  }
+}
+
+TEST_F(CaptionTest, OnlyTheThreeControlsWriteACaptionAndNothingRestoresIt) {
+  Configure("t,Name");
+  for (runtime::Target silent : {runtime::Target{launcher::imgSkin}, runtime::Target{launcher::imgLeft},
+                                 runtime::Target{launcher::imgRight}, runtime::kFormSurface}) {
+    form_.MouseMove(silent, {});
+  }
+  EXPECT_TRUE(platform_.calls.empty());
+
+  const runtime::Target road[] = {launcher::imgCenter, launcher::imgSkin, launcher::imgTop,
+                                  launcher::imgLeft,   launcher::lblSubj, launcher::imgRight,
+                                  launcher::lblSubj,   runtime::kFormSurface};
+  for (runtime::Target target : road) form_.MouseMove(target, {});
+  EXPECT_EQ(platform_.calls, (std::vector<std::wstring>{
+                                 L"SetCaption(2,\"Generate and compare MD5 Checksum for: Name\")",
+                                 L"SetCaption(2,\"Launch: Name\")",
+                                 L"SetCaption(2," + Quoted(kCredit) + L")",
+                                 L"SetCaption(2," + Quoted(kCredit) + L")",
+                             }));
+}
+
+}  // namespace
+}  // namespace talqo_test

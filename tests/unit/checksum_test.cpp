@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "actions/checksum_match.h"
+#include "fake_platform.h"
+#include "launcher/frm_talqo.h"
+
+namespace talqo_test {
+namespace {
+
+const std::wstring kPrompt = L"When the cheksum is generated, paste it here to see if it matches.";
+const std::wstring kMatch = L"ShowMessage(\"Checksums Match!\",0,\"Result:\")";
+const std::wstring kMismatch =
+    L"ShowMessage(\"Checksums do NOT Match. Please do not share this file.\",0,\"Result:\")";
+
+class ChecksumClickTest : public testing::Test {
+ protected:
+  void Configure(const std::string& ini) {
+    platform_.files[platform_.program_directory + L"\\talqo.ini"] = ini;
+    form_.Form_Load();
+    platform_.calls.clear();
+  }
+  FakePlatform platform_;
+  launcher::frmTALQO form_{platform_};
+};
+
+TEST_F(ChecksumClickTest, RunsTheToolAsksForTheChecksumAndReports) {
+  platform_.program_directory = L"C:\\Program Files\\My Talqo";
+  platform_.files[L"C:\\Windows\\system32\\md5sum.exe"] = "MZ";
+  platform_.input_box_answer = L"900150983cd24fb0d6963f7d28e17f72";
+  Configure("my file.txt,Mine,900150983cd24fb0d6963f7d28e17f72");
+
+  form_.imgCenter_Click();
+
+  EXPECT_EQ(platform_.calls,
+            (std::vector<std::wstring>{
+                L"GetSystemDirectoryA(206,206)",
+                L"FileLength(\"C:\\Windows\\system32\\md5sum.exe\")",
+                L"ShellExecuteA(0,null,\"C:\\Windows\\system32\\md5sum.exe\","
+                L"\"\"C:\\Program Files\\My Talqo\\my file.txt\"\",null,1)",
+                L"InputBox(" + Quoted(kPrompt) + L",\"MD5 Checksum Compare\",\"\",50,50)",
+                kMatch,
+            }));
+  EXPECT_FALSE(platform_.unloaded);
+}
+
+TEST_F(ChecksumClickTest, MissingToolOnlySaysSo) {
+  Configure("a.txt,A,x");
+  form_.imgCenter_Click();
+  EXPECT_EQ(platform_.CallsNamed(L"ShowMessage"),
+            std::vector<std::wstring>{
+                L"ShowMessage(\"Error: Please install md5sum available at "
+                L"https://gnuwin32.sourceforge.net/packages/coreutils.htm\",0,\"Missing File(s)\")"});
+  EXPECT_TRUE(platform_.CallsNamed(L"ShellExecuteA").empty());
+  EXPECT_TRUE(platform_.CallsNamed(L"InputBox").empty());
+}
+
+TEST_F(ChecksumClickTest, EmptyToolFileCountsAsPresent) {
+  platform_.files[L"C:\\Windows\\system32\\md5sum.exe"] = "";
+  Configure("a.txt,A,x");
+  form_.imgCenter_Click();
+  EXPECT_EQ(platform_.CallsNamed(L"InputBox").size(), 1u);
+}
+
+TEST_F(ChecksumClickTest, FailedSystemDirectoryLooksAtTheRootAndEmptyTargetNamesTheDirectory) {
+  platform_.system_directory_fails = true;
+  platform_.files[L"\\md5sum.exe"] = "MZ";
+  Configure("");
+  form_.imgCenter_Click();
+  EXPECT_EQ(platform_.CallsNamed(L"ShellExecuteA"),
+            std::vector<std::wstring>{
+                L"ShellExecuteA(0,null,\"\\md5sum.exe\",\"\"C:\\Apps\\Talqo\\\"\",null,1)"});
+  // Nothing was entered, so nothing was checked, even against an empty expectation.
+  EXPECT_EQ(platform_.CallsNamed(L"ShowMessage"), std::vector<std::wstring>{kMismatch});
+}
+
+TEST_F(ChecksumClickTest, EveryClickRunsTheWholeCheckAgain) {
+  platform_.files[L"C:\\Windows\\system32\\md5sum.exe"] = "MZ";
+  Configure("a.txt,A,abc");
+  platform_.input_box_answer = L"wrong";
+  form_.Click(4);  // imgCenter
+  platform_.input_box_answer = L"abc";
+  form_.Click(4);
+  EXPECT_EQ(platform_.CallsNamed(L"GetSystemDirectoryA").size(), 2u);
+  EXPECT_EQ(platform_.CallsNamed(L"ShellExecuteA").size(), 2u);
+  EXPECT_EQ(platform_.CallsNamed(L"ShowMessage"), (std::vector<std::wstring>{kMismatch, kMatch}));
+}
+
+struct MatchCase {
+  const wchar_t* answer;
+  const wchar_t* expected;
+  bool match;
+};
+
+TEST(ChecksumsMatchTest, ComparesTrimmedTextIgnoringCase) {
+  const MatchCase cases[] = {
+      {L"d41d8cd98f00b204e9800998ecf8427e", L"d41d8cd98f00b204e9800998ecf8427e", true},
+      {L"D41D8CD98F00B204E9800998ECF8427E", L"d41d8cd98f00b204e9800998ecf8427e", true},
+      {L"d41d8cd98f00b204e9800998ecf8427e", L"D41D8CD98F00B204E9800998ECF8427E", true},
+      {L" d41d8cd98f00b204e9800998ecf8427e \r\n", L"d41d8cd98f00b204e9800998ecf8427e", true},
+      {L"\td41d8cd98f00b204e9800998ecf8427e", L"d41d8cd98f00b204e9800998ecf8427e  ", true},
+      {L"d41d8cd98f00b204e9800998ecf8427f", L"d41d8cd98f00b204e9800998ecf8427e", false},
+      {L"d41d8cd98f00b204 e9800998ecf8427e", L"d41d8cd98f00b204e9800998ecf8427e", false},
+      {L"d41d8cd98f00b204e9800998ecf8427e  demo.txt", L"d41d8cd98f00b204e9800998ecf8427e", false},
+      {L"0123", L"123", false},
+      {L"00123", L"00123", true},
+      {L"", L"", false},
+      {L"   ", L"", false},
+      {L"", L"abc", false},
+      {L"abc", L"", false},
+  };
+  for (const MatchCase& c : cases) {
+    EXPECT_EQ(launcher::ChecksumsMatch(c.answer, c.expected), c.match)
+        << "answer [" << testing::PrintToString(std::wstring(c.answer)) << "] expected ["
+        << testing::PrintToString(std::wstring(c.expected)) << "]";
+  }
+}
+
+struct SystemPathCase {
+  const char* name;
+  std::wstring directory;
+  bool fails;
+  std::wstring answer;
+};
+
+class SystemPathTest : public testing::TestWithParam<SystemPathCase> {};
+
+TEST_P(SystemPathTest, AnswersThePathOnlyWhenItFitsTheBuffer) {
+  FakePlatform platform;
+  platform.system_directory = GetParam().directory;
+  platform.system_directory_fails = GetParam().fails;
+  launcher::frmTALQO form(platform);
+  EXPECT_EQ(form.GetSystemPath(), GetParam().answer);
+  EXPECT_EQ(platform.calls, std::vector<std::wstring>{L"GetSystemDirectoryA(206,206)"});
+}
+
+const std::wstring k205 = L"C:\\" + std::wstring(202, L'a');
+const std::wstring k206 = L"C:\\" + std::wstring(203, L'a');
+// 100 two-byte characters and 5 one-byte ones: 205 bytes, 105 characters.
+const std::wstring kWide205 = L"C:\\" + std::wstring(100, L'\x00e9') + L"xx";
+const std::wstring kWide206 = L"C:\\" + std::wstring(100, L'\x00e9') + L"xxx";
+
+INSTANTIATE_TEST_SUITE_P(
+    Buffers, SystemPathTest,
+    testing::Values(SystemPathCase{"Usual", L"C:\\Windows\\system32", false, L"C:\\Windows\\system32"},
+                    SystemPathCase{"Bytes205", k205, false, k205},
+                    SystemPathCase{"Bytes206", k206, false, L""},
+                    SystemPathCase{"Longer", k206 + L"bbbb", false, L""},
+                    SystemPathCase{"CallFails", L"C:\\Windows\\system32", true, L""},
+                    SystemPathCase{"TwoByteCharsFit", kWide205, false, kWide205},
+                    SystemPathCase{"TwoByteCharsTooLong", kWide206, false, L""}),
+    [](const testing::TestParamInfo<SystemPathCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace talqo_test

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "runtime/platform.h"
+
+namespace talqo_test {
+
+// A platform that records every call as one line of text ("Name(arg,arg)") and answers
+// from scripted state. Texts in the record are quoted; absent texts show as null.
+class FakePlatform : public runtime::Platform {
+ public:
+  // Scripted state.
+  float twips_per_pixel_x = 15;
+  float twips_per_pixel_y = 15;
+  std::wstring program_directory = L"C:\\Apps\\Talqo";
+  std::map<std::wstring, std::string> files;            // path -> contents
+  std::set<std::wstring> folders;                       // paths whose length cannot be had
+  std::set<std::wstring> unreadable;                    // exist, but cannot be opened
+  std::map<std::wstring, runtime::Size> pictures;       // loadable picture files
+  std::wstring system_directory = L"C:\\Windows\\system32";
+  bool system_directory_fails = false;
+  std::wstring input_box_answer;
+
+  // What happened.
+  std::vector<std::wstring> calls;
+  std::map<runtime::Target, runtime::Size> control_pictures;
+  std::map<runtime::Target, std::wstring> captions;
+  std::vector<std::wstring> opened_files;
+  std::size_t bytes_read = 0;
+  bool unloaded = false;
+
+  static constexpr runtime::WindowHandle kWindow = 0x1234;
+
+  // Calls whose name starts with the prefix, in order.
+  std::vector<std::wstring> CallsNamed(const std::wstring& prefix) const;
+
+  float TwipsPerPixelX() override;
+  float TwipsPerPixelY() override;
+  runtime::RegionHandle CreateRectRgn(int left, int top, int right, int bottom) override;
+  runtime::RegionHandle CreateEllipticRgn(int left, int top, int right, int bottom) override;
+  int CombineRgn(runtime::RegionHandle destination, runtime::RegionHandle source1,
+                 runtime::RegionHandle source2, int mode) override;
+  bool DeleteObject(runtime::RegionHandle object) override;
+  runtime::WindowHandle FormWindow() override;
+  int SetWindowRgn(runtime::WindowHandle window, runtime::RegionHandle region, bool redraw) override;
+  bool ReleaseCapture() override;
+  std::intptr_t SendMessageA(runtime::WindowHandle window, unsigned message, std::uintptr_t wparam,
+                             std::intptr_t lparam) override;
+  std::intptr_t ShellExecuteA(runtime::WindowHandle owner, const runtime::OptionalText& verb,
+                              const runtime::OptionalText& file,
+                              const runtime::OptionalText& parameters,
+                              const runtime::OptionalText& directory, int show_command) override;
+  std::uint32_t GetSystemDirectoryA(std::string& buffer, std::uint32_t size) override;
+  std::string WideToAnsi(const std::wstring& text) override;
+  std::wstring AnsiToWide(const std::string& text) override;
+  std::wstring UpperCase(const std::wstring& text) override;
+  std::wstring ProgramDirectory() override;
+  std::optional<std::int64_t> FileLength(const std::wstring& path) override;
+  std::unique_ptr<runtime::ByteStream> OpenForReading(const std::wstring& path) override;
+  std::unique_ptr<runtime::Picture> LoadPicture(const std::wstring& path) override;
+  void SetPicture(runtime::Target control, std::unique_ptr<runtime::Picture> picture) override;
+  void SetCaption(runtime::Target control, const std::wstring& caption) override;
+  void SetForeColor(runtime::Target control, runtime::ColorRef color) override;
+  void UnloadForm() override;
+  void ShowMessage(const std::wstring& text, int style, const std::wstring& title) override;
+  std::wstring InputBox(const std::wstring& prompt, const std::wstring& title,
+                        const std::wstring& default_text, int left, int top) override;
+
+ private:
+  void Record(const std::wstring& call) { calls.push_back(call); }
+  runtime::RegionHandle next_region_ = 0x100;
+};
+
+// The fake's code page: ASCII as one byte, every other character below U+8000 as two
+// bytes, so byte counts and character counts differ as in a double-byte code page.
+std::string FakeAnsi(const std::wstring& text);
+
+// Quoted text as the record shows it.
+std::wstring Quoted(const std::wstring& text);
+
+}  // namespace talqo_test

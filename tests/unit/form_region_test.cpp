@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "fake_platform.h"
+#include "launcher/frm_talqo.h"
+#include "runtime/form_start.h"
+#include "runtime/runtime_error.h"
+
+namespace talqo_test {
+namespace {
+
+struct RegionCase {
+  float per_pixel_x;
+  float per_pixel_y;
+  const wchar_t* ellipse;
+};
+
+class FormRegionTest : public testing::TestWithParam<RegionCase> {};
+
+TEST_P(FormRegionTest, BuildsTheEllipseInTheDestinationAndDeletesIt) {
+  FakePlatform platform;
+  platform.twips_per_pixel_x = GetParam().per_pixel_x;
+  platform.twips_per_pixel_y = GetParam().per_pixel_y;
+  launcher::frmTALQO form(platform);
+
+  const runtime::RegionHandle region = form.CreateFormRegion();
+
+  EXPECT_EQ(region, 0x100u);
+  EXPECT_EQ(platform.calls, (std::vector<std::wstring>{
+                                L"CreateRectRgn(0,0,0,0)=256",
+                                std::wstring(L"CreateEllipticRgn(") + GetParam().ellipse + L")=257",
+                                L"CombineRgn(256,257,257,5)",
+                                L"DeleteObject(257)",
+                            }));
+}
+
+// Halves go to the even neighbour, and the quotient is never narrowed to single precision.
+INSTANTIATE_TEST_SUITE_P(
+    ScreenFactors, FormRegionTest,
+    testing::Values(RegionCase{15, 15, L"5,50,520,522"}, RegionCase{12, 12, L"6,62,650,652"},
+                    RegionCase{20, 20, L"4,38,390,392"}, RegionCase{10, 10, L"8,75,780,783"},
+                    RegionCase{15, 12, L"5,62,520,652"},
+                    RegionCase{13.846154f, 13.846154f, L"5,54,563,565"}));
+
+struct FailureCase {
+  float per_pixel_x;
+  float per_pixel_y;
+  int error_number;
+};
+
+class FormRegionFailureTest : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(FormRegionFailureTest, RaisesTheRuntimeErrorBeforeAnyEllipse) {
+  FakePlatform platform;
+  platform.twips_per_pixel_x = GetParam().per_pixel_x;
+  platform.twips_per_pixel_y = GetParam().per_pixel_y;
+  launcher::frmTALQO form(platform);
+
+  try {
+    form.CreateFormRegion();
+    FAIL() << "no error raised";
+  } catch (const runtime::RuntimeError& error) {
+    EXPECT_EQ(error.number(), GetParam().error_number);
+  }
+  EXPECT_EQ(platform.calls,
+            (std::vector<std::wstring>{L"CreateRectRgn(0,0,0,0)=256", L"DeleteObject(256)"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadFactors, FormRegionFailureTest,
+    testing::Values(FailureCase{0, 15, 11}, FailureCase{15, 0, 11}, FailureCase{0, 0, 11},
+                    FailureCase{std::numeric_limits<float>::quiet_NaN(), 15, 6},
+                    // 7830 / 1e-9 lies far outside the 32-bit range.
+                    FailureCase{15, 1e-9f, 6}));
+
+TEST(FormStartTest, UnhandledErrorInLoadIsReportedAndEndsTheProgram) {
+  FakePlatform platform;
+  platform.twips_per_pixel_y = 0;
+  launcher::frmTALQO form(platform);
+
+  const std::optional<int> exit_status = runtime::LoadForm(platform, form, L"T.A.L.Q.O.");
+
+  ASSERT_TRUE(exit_status.has_value());
+  EXPECT_EQ(*exit_status, 11);
+  EXPECT_EQ(platform.CallsNamed(L"ShowMessage"),
+            (std::vector<std::wstring>{
+                L"ShowMessage(\"Run-time error '11':\r\n\r\nDivision by zero\",16,\"T.A.L.Q.O.\")"}));
+  EXPECT_TRUE(platform.CallsNamed(L"SetWindowRgn").empty());
+  EXPECT_TRUE(platform.CallsNamed(L"FileLength").empty());
+}
+
+TEST(FormStartTest, LoadWithoutErrorLetsTheWindowShow) {
+  FakePlatform platform;
+  launcher::frmTALQO form(platform);
+  EXPECT_FALSE(runtime::LoadForm(platform, form, L"T.A.L.Q.O.").has_value());
+}
+
+}  // namespace
+}  // namespace talqo_test

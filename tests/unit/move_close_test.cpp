@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+#include "launcher/frm_talqo.h"
+#include "launcher/frm_talqo_definition.h"
+
+namespace talqo_test {
+namespace {
+
+const std::vector<std::wstring> kMoveRequest = {L"ReleaseCapture()", L"FormWindow()",
+                                                 L"SendMessageA(4660,161,2,0)"};
+
+TEST(MoveTest, EveryPressOnTheBackgroundSendsTheSameRequest) {
+  for (runtime::Target surface : {runtime::Target{launcher::imgSkin}, runtime::kFormSurface}) {
+    for (int button : {int{runtime::kLeftButton}, int{runtime::kRightButton}, int{runtime::kMiddleButton}}) {
+      for (int shift : {0, int{runtime::kShiftMask}, int{runtime::kCtrlMask}, int{runtime::kAltMask}}) {
+        FakePlatform platform;
+        launcher::frmTALQO form(platform);
+        form.MouseDown(surface, {button, shift, 300, 120});
+        EXPECT_EQ(platform.calls, kMoveRequest) << surface << " " << button << " " << shift;
+      }
+    }
+  }
+}
+
+TEST(MoveTest, PressesOnTheFrontControlsSendNothing) {
+  for (runtime::Target control : {launcher::imgTop, launcher::imgCenter, launcher::lblSubj,
+                                  launcher::imgLeft, launcher::imgRight}) {
+    FakePlatform platform;
+    launcher::frmTALQO form(platform);
+    form.MouseDown(control, {runtime::kLeftButton, 0, 0, 0});
+    EXPECT_TRUE(platform.calls.empty()) << control;
+  }
+}
+
+TEST(CloseTest, ALabelClickUnloadsWithOrWithoutSettings) {
+  for (bool with_settings : {true, false}) {
+    FakePlatform platform;
+    if (with_settings) platform.files[L"C:\\Apps\\Talqo\\talqo.ini"] = "t,n,s,0,0,0,False";
+    launcher::frmTALQO form(platform);
+    form.Form_Load();
+    platform.calls.clear();
+    form.Click(launcher::lblSubj);
+    EXPECT_EQ(platform.calls, std::vector<std::wstring>{L"UnloadForm()"});
+  }
+}
+
+TEST(CloseTest, ClicksOnTheBackgroundAndDecorationsDoNothing) {
+  for (runtime::Target target : {runtime::Target{launcher::imgSkin}, runtime::Target{launcher::imgLeft},
+                                 runtime::Target{launcher::imgRight}, runtime::kFormSurface}) {
+    FakePlatform platform;
+    launcher::frmTALQO form(platform);
+    form.Click(target);
+    EXPECT_TRUE(platform.calls.empty()) << target;
+  }
+}
+
+}  // namespace
+}  // namespace talqo_test
