@@ -38,7 +38,7 @@ RIGHT_AT = (336, 160)
 def background_red(x, y):
     """Red level of the background at client pixel (x, y).
 
-    (1 - s)^3 with s = r^2 / 2, r the distance normalised so the nearest
+    (1 - s)^2 with s = r^2 / 2, r the distance normalised so the nearest
     corner has r = sqrt(2): flat at the centre, zero at every corner.
     Integer arithmetic, rounded half up, so it is exact everywhere.
     """
@@ -50,8 +50,8 @@ def background_red(x, y):
     remaining = denominator - (dx * dx * b2 + dy * dy * a2)
     if remaining <= 0:
         return 0
-    cube = denominator ** 3
-    return (2 * PEAK_RED * remaining ** 3 + cube) // (2 * cube)
+    square = denominator ** 2
+    return (2 * PEAK_RED * remaining ** 2 + square) // (2 * square)
 
 
 def background_colour(x, y):
