@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "runtime/geometry.h"
 #include "runtime/platform.h"
 #include "runtime/win32/handles.h"

@@ -168,6 +168,7 @@ void FormWindow::OnButtonDown(int button, WPARAM keys, LPARAM position) noexcept
   if (router_) router_->ButtonDown(PointerPosition(position), button, ShiftKeysHeld(keys));
 }
 
+// The capture is let go before the click, which may open a dialog or unload the form.
 void FormWindow::OnButtonUp(int button, WPARAM keys, LPARAM position) noexcept {
   if ((keys & kAnyButton) == 0) ::ReleaseCapture();
   if (router_) router_->ButtonUp(PointerPosition(position), button);

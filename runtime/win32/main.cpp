@@ -12,7 +12,7 @@
 namespace {
 
 constexpr wchar_t kApplicationTitle[] = L"T.A.L.Q.O.";
-constexpr int kWindowNotCreated = 1;
+constexpr int kSystemFailure = 1;
 
 int RunMessageLoop() {
   MSG message{};
@@ -21,7 +21,7 @@ int RunMessageLoop() {
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
-  return received == 0 ? static_cast<int>(message.wParam) : kWindowNotCreated;
+  return received == 0 ? static_cast<int>(message.wParam) : kSystemFailure;
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   runtime::win32::LoadDllsFromSystemFolderOnly();
 
   runtime::win32::FormWindow window(instance, launcher::FrmTalqoDefinition());
-  if (!window.IsOpen()) return kWindowNotCreated;
+  if (!window.IsOpen()) return kSystemFailure;
   runtime::win32::Win32Platform platform(instance, window);
   launcher::frmTALQO form(platform);
   window.RouteMouseTo(form);

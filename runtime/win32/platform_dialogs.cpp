@@ -1,6 +1,7 @@
+#include "runtime/win32/win32_platform.h"
+
 #include "runtime/control_layout.h"
 #include "runtime/win32/input_box.h"
-#include "runtime/win32/win32_platform.h"
 
 namespace runtime::win32 {
 

@@ -1,6 +1,7 @@
+#include "runtime/win32/win32_platform.h"
+
 #include "runtime/win32/bitmap_picture.h"
 #include "runtime/win32/file_stream.h"
-#include "runtime/win32/win32_platform.h"
 
 namespace runtime::win32 {
 

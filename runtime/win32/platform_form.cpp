@@ -1,5 +1,6 @@
-#include "runtime/win32/bitmap_picture.h"
 #include "runtime/win32/win32_platform.h"
+
+#include "runtime/win32/bitmap_picture.h"
 
 namespace runtime::win32 {
 

@@ -1,9 +1,10 @@
+#include "runtime/win32/win32_platform.h"
+
 #include <shellapi.h>
 
 #include <algorithm>
 
 #include "runtime/win32/screen.h"
-#include "runtime/win32/win32_platform.h"
 
 namespace runtime::win32 {
 

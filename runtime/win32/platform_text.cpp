@@ -1,7 +1,7 @@
+#include "runtime/win32/win32_platform.h"
+
 #include <algorithm>
 #include <climits>
-
-#include "runtime/win32/win32_platform.h"
 
 namespace runtime::win32 {
 

@@ -10,7 +10,8 @@ namespace runtime::win32 {
 // The system operations of the form, each forwarded to the Win32 call it is named after.
 class Win32Platform final : public Platform {
  public:
-  Win32Platform(HINSTANCE instance, FormWindow& window) : instance_(instance), window_(window) {}
+  Win32Platform(HINSTANCE instance, runtime::win32::FormWindow& window)
+      : instance_(instance), window_(window) {}
 
   float TwipsPerPixelX() override;
   float TwipsPerPixelY() override;
