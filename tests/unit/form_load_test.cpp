@@ -200,7 +200,10 @@ INSTANTIATE_TEST_SUITE_P(Flags, SkinFlagTest,
                                          SkinFlagCase{"False", L"FALSE", false}, SkinFlagCase{"", L"", false},
                                          SkinFlagCase{"Yes", L"YES", false}, SkinFlagCase{"Y", L"Y", false},
                                          SkinFlagCase{"1", L"1", false}, SkinFlagCase{"-1", L"-1", false},
-                                         SkinFlagCase{"\"T \"", L"T ", false}));
+                                         SkinFlagCase{"\"T \"", L"T ", false}),
+                         [](const testing::TestParamInfo<SkinFlagCase>& info) {
+                           return "Case" + std::to_string(info.index);
+                         });
 
 TEST_F(FormLoadTest, SkinStopsAtTheFirstPictureThatCannotBeLoaded) {
   platform_.files[kIni] = "t,n,s,9,9,9,T";

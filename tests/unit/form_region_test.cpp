@@ -11,6 +11,7 @@ namespace talqo_test {
 namespace {
 
 struct RegionCase {
+  const char* name;
   float per_pixel_x;
   float per_pixel_y;
   const wchar_t* ellipse;
@@ -38,12 +39,16 @@ TEST_P(FormRegionTest, BuildsTheEllipseInTheDestinationAndDeletesIt) {
 // Halves go to the even neighbour, and the quotient is never narrowed to single precision.
 INSTANTIATE_TEST_SUITE_P(
     ScreenFactors, FormRegionTest,
-    testing::Values(RegionCase{15, 15, L"5,50,520,522"}, RegionCase{12, 12, L"6,62,650,652"},
-                    RegionCase{20, 20, L"4,38,390,392"}, RegionCase{10, 10, L"8,75,780,783"},
-                    RegionCase{15, 12, L"5,62,520,652"},
-                    RegionCase{13.846154f, 13.846154f, L"5,54,563,565"}));
+    testing::Values(RegionCase{"Dpi96", 15, 15, L"5,50,520,522"},
+                    RegionCase{"Dpi120", 12, 12, L"6,62,650,652"},
+                    RegionCase{"Dpi72", 20, 20, L"4,38,390,392"},
+                    RegionCase{"Dpi144", 10, 10, L"8,75,780,783"},
+                    RegionCase{"AxesApart", 15, 12, L"5,62,520,652"},
+                    RegionCase{"Dpi104", 13.846154f, 13.846154f, L"5,54,563,565"}),
+    [](const testing::TestParamInfo<RegionCase>& info) { return info.param.name; });
 
 struct FailureCase {
+  const char* name;
   float per_pixel_x;
   float per_pixel_y;
   int error_number;
@@ -69,10 +74,12 @@ TEST_P(FormRegionFailureTest, RaisesTheRuntimeErrorBeforeAnyEllipse) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadFactors, FormRegionFailureTest,
-    testing::Values(FailureCase{0, 15, 11}, FailureCase{15, 0, 11}, FailureCase{0, 0, 11},
-                    FailureCase{std::numeric_limits<float>::quiet_NaN(), 15, 6},
+    testing::Values(FailureCase{"ZeroX", 0, 15, 11}, FailureCase{"ZeroY", 15, 0, 11},
+                    FailureCase{"ZeroBoth", 0, 0, 11},
+                    FailureCase{"NotANumber", std::numeric_limits<float>::quiet_NaN(), 15, 6},
                     // 7830 / 1e-9 lies far outside the 32-bit range.
-                    FailureCase{15, 1e-9f, 6}));
+                    FailureCase{"OutOfRange", 15, 1e-9f, 6}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST(FormStartTest, UnhandledErrorInLoadIsReportedAndEndsTheProgram) {
   FakePlatform platform;
