@@ -31,7 +31,7 @@ talqo_ensure_wine_prefix() {
 # Starts Xvfb on a display that no other server uses and waits until it answers.
 # Sets TALQO_XVFB_PID and TALQO_XVFB_DISPLAY (":N"); the caller ends it by that pid.
 talqo_start_xvfb() {
-  local timeout_tenths=${1:-200}
+  local timeout_tenths=200
   local number_file
   number_file=$(mktemp)
   # Xvfb picks the display number itself and writes it once it accepts connections.
