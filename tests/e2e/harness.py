@@ -386,14 +386,18 @@ class Session:
             return status, stdout.read().decode("utf-8", "replace"), stderr.read().decode(
                 "utf-8", "replace")
 
-    def probe(self, *arguments):
-        """probe.exe's report as a dict; {"found": False} when it found nothing."""
-        status, stdout, stderr = self.wine(self.tool("probe.exe"), *arguments)
-        lines = stdout.strip().splitlines()
-        if status not in (0, 1) or not lines:
-            raise RuntimeError(f"probe.exe {' '.join(arguments)} ended with status {status}: "
-                               f"{stderr}")
-        return json.loads(lines[-1])
+    def probe(self, *arguments, attempts=3):
+        """probe.exe's report as a dict; {"found": False} when it found nothing.
+
+        Now and then Wine's loader dies as the probe starts or ends, leaving no report;
+        such a run is tried again, as the probe acts only once it has found its window."""
+        for attempt in range(attempts):
+            status, stdout, stderr = self.wine(self.tool("probe.exe"), *arguments)
+            lines = stdout.strip().splitlines()
+            if status in (0, 1) and lines:
+                return json.loads(lines[-1])
+        raise RuntimeError(f"probe.exe {' '.join(arguments)} ended with status {status} "
+                           f"{attempts} times: {stderr}")
 
     def install_in_system32(self, source, name=None):
         """Copies a program into the prefix's system folder, as a new file: the

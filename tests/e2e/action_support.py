@@ -1,0 +1,62 @@
+"""What the tests of the launch and checksum buttons share: settings files, the logs
+that the helper programs write, and what probe.exe tells about one process's windows."""
+
+import json
+from pathlib import PurePosixPath
+
+import harness
+import window_layout as layout
+
+# The window class of dialog boxes, message boxes among them.
+DIALOG_CLASS = "#32770"
+
+
+def windows_path(path):
+    """The path as a program under Wine sees it: Wine maps drive Z: to the root."""
+    return "Z:" + str(PurePosixPath(path)).replace("/", "\\")
+
+
+def settings_file(target, checksum="00000000000000000000000000000000", name="Demo file"):
+    """A talqo.ini naming `target`, with the label black and the built-in artwork."""
+    return f'"{target}","{name}",{checksum},0,0,0,False\r\n'.encode()
+
+
+def control_point(window, control):
+    """The screen point in the middle of the control's rectangle."""
+    left, top, right, bottom = layout.RECTS[control]
+    return window.screen_point((left + right) // 2, (top + bottom) // 2)
+
+
+def log_records(path):
+    """The JSON records of a helper program's log, one a line; none while it does not exist."""
+    try:
+        data = path.read_bytes()
+    except FileNotFoundError:
+        return []
+    # A line still being written has no line end yet.
+    return [json.loads(line) for line in data.decode("utf-8").split("\r\n")[:-1]]
+
+
+def wait_for_records(path, count, timeout=harness.TIMEOUT_SECONDS):
+    """The log's records once it holds `count` of them."""
+    return harness.wait_until(lambda: len(log_records(path)) >= count and log_records(path),
+                              f"{count} records in {path}", timeout)
+
+
+def is_main_window(window):
+    return window["title"] == harness.MAIN_TITLE and window["class"] != DIALOG_CLASS
+
+
+def other_windows(session, pid):
+    """The visible top-level windows of Windows process `pid` other than its main window."""
+    return [window for window in session.probe("list")["windows"]
+            if window["pid"] == pid and not is_main_window(window)]
+
+
+def foreign_windows(session, pid):
+    """The visible top-level windows that belong to processes other than `pid`."""
+    return [window for window in session.probe("list")["windows"] if window["pid"] != pid]
+
+
+def button_texts(report):
+    return [text.replace("&", "") for text in report["buttons"]]
