@@ -389,8 +389,8 @@ class Session:
     def probe(self, *arguments, attempts=3):
         """probe.exe's report as a dict; {"found": False} when it found nothing.
 
-        Now and then Wine's loader dies as the probe starts or ends, leaving no report;
-        such a run is tried again, as the probe acts only once it has found its window."""
+        Now and then Wine's loader dies as the probe starts or ends and leaves no
+        report; such a run is tried again."""
         for attempt in range(attempts):
             status, stdout, stderr = self.wine(self.tool("probe.exe"), *arguments)
             lines = stdout.strip().splitlines()
