@@ -462,13 +462,6 @@ class Session:
     def mouse_up(self, x, y, button=1):
         self.xdotool("mousemove", x, y, "mouseup", button)
 
-    def drag(self, start, end, steps=10, button=1):
-        self.mouse_down(*start, button=button)
-        for step in range(1, steps + 1):
-            self.mouse_move(start[0] + (end[0] - start[0]) * step // steps,
-                            start[1] + (end[1] - start[1]) * step // steps)
-        self.mouse_up(*end, button=button)
-
 
 def _required_path(variable, what):
     value = os.environ.get(variable)
