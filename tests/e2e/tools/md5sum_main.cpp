@@ -7,19 +7,25 @@
 #include <string>
 #include <vector>
 
-#include "closing_handle.h"
 #include "json_text.h"
-#include "local_freeing.h"
 #include "md5.h"
 #include "own_directory_log.h"
+#include "runtime/win32/handles.h"
 #include "std_output.h"
 
 namespace {
 
+// The argument vector that CommandLineToArgvW allocates for its caller.
+struct LocalFreeTraits {
+  static bool IsValid(LPWSTR* memory) noexcept { return memory != nullptr; }
+  static void Release(LPWSTR* memory) noexcept { ::LocalFree(memory); }
+};
+using ScopedLocalFree = runtime::win32::ScopedHandle<LPWSTR*, LocalFreeTraits>;
+
 bool DigestFile(const std::wstring& name, std::string& hex_digest) {
-  const ClosingHandle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  const runtime::win32::ScopedCloseHandle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                        nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.valid()) return false;
+  if (!file) return false;
   Md5 digest;
   std::vector<unsigned char> buffer(1 << 16);
   DWORD read = 0;
@@ -33,7 +39,7 @@ bool DigestFile(const std::wstring& name, std::string& hex_digest) {
 
 std::vector<std::wstring> FileArguments() {
   int count = 0;
-  const LocalFreeing<LPWSTR> arguments(CommandLineToArgvW(GetCommandLineW(), &count));
+  const ScopedLocalFree arguments(CommandLineToArgvW(GetCommandLineW(), &count));
   std::vector<std::wstring> names;
   for (int i = 1; arguments.get() != nullptr && i < count; ++i) names.emplace_back(arguments.get()[i]);
   return names;

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "closing_handle.h"
+#include "runtime/win32/handles.h"
 
 std::wstring ModulePath() {
   std::wstring path(MAX_PATH, L'\0');
@@ -16,10 +16,10 @@ std::wstring ModulePath() {
 bool AppendToOwnDirectoryLog(const std::wstring& file_name, const std::string& text) {
   const std::wstring module = ModulePath();
   const std::wstring directory = module.substr(0, module.find_last_of(L"\\/") + 1);
-  const ClosingHandle file(CreateFileW((directory + file_name).c_str(), FILE_APPEND_DATA,
+  const runtime::win32::ScopedCloseHandle file(CreateFileW((directory + file_name).c_str(), FILE_APPEND_DATA,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return false;
+  if (!file) return false;
   const std::string line = text + "\r\n";
   DWORD written = 0;
   return WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&

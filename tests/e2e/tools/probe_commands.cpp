@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "deleting_region.h"
+#include "runtime/win32/handles.h"
 #include "json_text.h"
 #include "std_output.h"
 #include "window_queries.h"
@@ -33,7 +33,7 @@ long long ProcessId(HWND window) {
 
 // The bounding box of the window's region in window coordinates, or null without one.
 std::string JsonRegionBox(HWND window) {
-  const DeletingRegion region(CreateRectRgn(0, 0, 0, 0));
+  const runtime::win32::ScopedDeleteObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
   if (GetWindowRgn(window, region.get()) == ERROR) return "null";
   RECT box{};
   GetRgnBox(region.get(), &box);
