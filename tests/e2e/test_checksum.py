@@ -159,8 +159,8 @@ class ChecksumCheckTest(ChecksumTestCase):
                            "md5sum.exe's console window to close")
         return box
 
-    def type_answer(self, box, text):
-        """Activates the input box as a user would, types `text` and presses Enter."""
+    def activate(self, box):
+        """Activates the input box as a user would, by a click on its title bar."""
         # md5sum.exe's console window took the activation, and on a display without a
         # window manager nothing gives it back when the console closes. A click on the
         # title bar activates the box, which gives the focus back to the control that had
@@ -171,8 +171,6 @@ class ChecksumCheckTest(ChecksumTestCase):
         self.session.click(*title_bar)
         harness.wait_until(lambda: self.session.screenshot().pixel(*title_bar) != inactive,
                            "the input box's title bar to show it active")
-        self.session.xdotool("type", "--delay", "20", text)
-        self.session.xdotool("key", "Return")
 
     def answer_by_probe(self, text, button):
         self.assertTrue(self.session.probe("settext", INPUT_TITLE, text)["found"])
@@ -185,16 +183,28 @@ class ChecksumCheckTest(ChecksumTestCase):
         harness.wait_until(lambda: self.label_pixels(window) != before,
                            "the label to change as the pointer comes over the knight")
 
+        # The checksum as another tool may print it, pasted from the clipboard; Enter is OK.
         box = self.open_input_box(program, window, target, 1)
-        self.type_answer(box, f"  {EXPECTED.upper()} ")
+        self.assertTrue(self.session.probe("copy", f"  {EXPECTED.upper()} ")["copied"])
+        self.activate(box)
+        self.session.xdotool("key", "ctrl+v", "Return")
         self.assertEqual(self.close_message(program, RESULT_TITLE), [MATCH])
 
-        self.open_input_box(program, window, target, 2)
-        self.answer_by_probe(hashlib.md5(TARGET_CONTENT + b"!").hexdigest(), "OK")
+        # Typing lands in the entry, so the entry has the focus.
+        box = self.open_input_box(program, window, target, 2)
+        self.activate(box)
+        self.session.xdotool("type", "--delay", "20", hashlib.md5(TARGET_CONTENT + b"!").hexdigest())
+        self.session.xdotool("key", "Return")
         self.assertEqual(self.close_message(program, RESULT_TITLE), [MISMATCH])
 
-        self.open_input_box(program, window, target, 3)
-        # Cancel drops whatever the entry holds, the right checksum too.
+        # Escape is Cancel, which drops whatever the entry holds, the right checksum too.
+        box = self.open_input_box(program, window, target, 3)
+        self.assertTrue(self.session.probe("settext", INPUT_TITLE, EXPECTED)["found"])
+        self.activate(box)
+        self.session.xdotool("key", "Escape")
+        self.assertEqual(self.close_message(program, RESULT_TITLE), [MISMATCH])
+
+        self.open_input_box(program, window, target, 4)
         self.answer_by_probe(EXPECTED, "Cancel")
         self.assertEqual(self.close_message(program, RESULT_TITLE), [MISMATCH])
 

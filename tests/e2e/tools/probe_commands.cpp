@@ -142,6 +142,26 @@ int CloseWindow(const std::wstring& title) {
   return Print(Identity(window), kDone);
 }
 
+// Puts the text on the clipboard as a user's copy would, for a paste to find.
+int CopyToClipboard(const std::wstring& text) {
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory == nullptr) return NotFound();
+  if (void* target = GlobalLock(memory)) {
+    CopyMemory(target, text.c_str(), bytes);
+    GlobalUnlock(memory);
+  }
+  bool copied = false;
+  if (OpenClipboard(nullptr)) {
+    EmptyClipboard();
+    // On success the clipboard owns the memory.
+    copied = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+  }
+  if (!copied) GlobalFree(memory);
+  return Print(JsonObject().AddBool("found", true).AddBool("copied", copied), kDone);
+}
+
 int ListWindows() {
   std::string windows;
   for (const HWND window : TopLevelWindows()) {

@@ -11,4 +11,5 @@ int DescribeDialog(const std::wstring& title);
 int PressButton(const std::wstring& dialog_title, const std::wstring& button_text);
 int SetEditText(const std::wstring& dialog_title, const std::wstring& text);
 int CloseWindow(const std::wstring& title);
+int CopyToClipboard(const std::wstring& text);
 int ListWindows();

@@ -13,7 +13,7 @@ constexpr int kUsageError = 2;
 
 constexpr char kUsage[] =
     "usage: probe.exe window TITLE | dialog TITLE | press TITLE BUTTON_TEXT |\n"
-    "                 settext TITLE TEXT | close TITLE | list\n";
+    "                 settext TITLE TEXT | close TITLE | copy TEXT | list\n";
 
 int Usage() {
   WriteToStderr(kUsage);
@@ -31,5 +31,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"close" && argc == 3) return CloseWindow(argv[2]);
   if (command == L"press" && argc == 4) return PressButton(argv[2], argv[3]);
   if (command == L"settext" && argc == 4) return SetEditText(argv[2], argv[3]);
+  if (command == L"copy" && argc == 3) return CopyToClipboard(argv[2]);
   return Usage();
 }
