@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <iterator>
 
 #include "launcher/file_status.h"
 #include "launcher/frm_talqo.h"
