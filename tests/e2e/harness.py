@@ -258,6 +258,34 @@ def read_bmp(path):
     return Picture(width, abs(height), rgb)
 
 
+def read_icon(path):
+    """The first image of a .ico file of 4 bits per pixel with its AND mask, as ARGB pixels
+    (transparent ones 0) rows top to bottom: (width, height, pixels)."""
+    data = Path(path).read_bytes()
+    width, height = data[6] or 256, data[7] or 256
+    offset, = struct.unpack_from("<I", data, 18)
+    header_size, _, _, _, bits = struct.unpack_from("<IiiHH", data, offset)
+    if bits != 4:
+        raise ValueError(f"{path}: {bits} bits per pixel is not read here")
+    palette_at = offset + header_size
+    palette = [struct.unpack_from("<BBBx", data, palette_at + 4 * index) for index in range(16)]
+    colour_row = (width * 4 + 31) // 32 * 4
+    mask_row = (width + 31) // 32 * 4
+    colours_at = palette_at + 16 * 4
+    mask_at = colours_at + colour_row * height
+    pixels = []
+    for y in range(height):
+        stored = height - 1 - y
+        for x in range(width):
+            if data[mask_at + stored * mask_row + x // 8] & (0x80 >> (x % 8)):
+                pixels.append(0)
+                continue
+            byte = data[colours_at + stored * colour_row + x // 2]
+            blue, green, red = palette[byte >> 4 if x % 2 == 0 else byte & 0x0F]
+            pixels.append(0xFF000000 | red << 16 | green << 8 | blue)
+    return width, height, pixels
+
+
 def bmp_bytes(width, height, colour_at):
     """A 24-bit BMP file whose pixel (x, y) is colour_at(x, y)."""
     row_size = (width * 3 + 3) & ~3
@@ -440,6 +468,20 @@ class Session:
             return png
         return ppm
 
+    def x_window_icon(self, title=MAIN_TITLE):
+        """The first icon of the visible X window so titled, as the window manager and
+        the taskbar get it: (width, height, [ARGB pixel, ...] rows top to bottom)."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                               env=self.environment, stdin=subprocess.DEVNULL,
+                               capture_output=True, text=True, timeout=30)
+        window = found.stdout.split()[0]
+        shown = subprocess.run(["xprop", "-id", window, "-notype", "32c", "_NET_WM_ICON"],
+                               env=self.environment, stdin=subprocess.DEVNULL,
+                               capture_output=True, text=True, check=True, timeout=30)
+        values = [int(value) for value in shown.stdout.split("=", 1)[1].split(",")]
+        width, height = values[0], values[1]
+        return width, height, values[2:2 + width * height]
+
     # Mouse, at screen coordinates
 
     def xdotool(self, *arguments):
@@ -554,27 +596,23 @@ class RunningProgram:
 
     def wait_for_window(self, title=MAIN_TITLE, timeout=TIMEOUT_SECONDS):
         """The program's main window once it is visible."""
-        def visible():
-            self._alive_or_fail(f"the window {title!r}")
-            report = self.session.probe("window", title)
-            if not (report["found"] and report["visible"]):
-                return None
-            self.windows_pid = report["pid"]
-            return WindowInfo(report)
-
-        return self._waiting(visible, f"the window {title!r} to be visible", timeout)
+        return WindowInfo(self._wait_until_visible("window", title, timeout))
 
     def wait_for_dialog(self, title, timeout=TIMEOUT_SECONDS):
         """probe.exe's report on the dialog once it is visible."""
+        return self._wait_until_visible("dialog", title, timeout)
+
+    def _wait_until_visible(self, kind, title, timeout):
+        """probe.exe's report on the window of that kind ("window" or "dialog")."""
         def visible():
-            self._alive_or_fail(f"the dialog {title!r}")
-            report = self.session.probe("dialog", title)
+            self._alive_or_fail(f"the {kind} {title!r}")
+            report = self.session.probe(kind, title)
             if not (report["found"] and report["visible"]):
                 return None
             self.windows_pid = report["pid"]
             return report
 
-        return self._waiting(visible, f"the dialog {title!r} to be visible", timeout)
+        return self._waiting(visible, f"the {kind} {title!r} to be visible", timeout)
 
     def wait_for_exit(self, timeout=TIMEOUT_SECONDS):
         try:

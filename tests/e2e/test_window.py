@@ -33,6 +33,12 @@ class WindowTest(harness.TalqoTestCase):
     def test_client_area_is_516_by_529_pixels(self):
         self.assertEqual(self.window.client_size, layout.CLIENT_SIZE)
 
+    def test_the_system_shows_the_built_in_icon(self):
+        width, height, pixels = harness.current_session().x_window_icon()
+        expected = harness.read_icon(harness.RESOURCES_DIR / "talqo.ico")
+        self.assertEqual((width, height), (32, 32))
+        self.assertEqual(pixels, expected[2])
+
     def test_region_is_the_ellipse_below_the_title_bar(self):
         self.assertEqual(self.window.region_box, layout.REGION_BOX)
 
