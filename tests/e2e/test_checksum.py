@@ -5,13 +5,10 @@ md5sum.exe from the test tools stands in for the GNU one: it prints the real MD5
 files named on its command line and appends its raw command line and what it printed
 to md5sum.log beside itself.
 
-The system folder belongs to the whole Wine prefix, which other runs may share. A test
-that needs md5sum.exe there, or needs it absent, holds an exclusive flock on
-"<prefix>.system32.lock" from before it changes the folder until it has put back the
-md5sum.exe and md5sum.log that were there before, so that no two such tests overlap.
+The module runs in a Wine prefix of its own, so each test sets up the system folder
+as it needs it.
 """
 
-import fcntl
 import hashlib
 import unittest
 
@@ -38,9 +35,6 @@ TARGET_NAME = "release notes.txt"
 TARGET_CONTENT = b"T.A.L.Q.O. demo release\r\n" + bytes(range(256))
 EXPECTED = hashlib.md5(TARGET_CONTENT).hexdigest()
 
-# Another run may hold the system folder for the whole of one of its tests.
-LOCK_TIMEOUT = 120.0
-
 
 def setUpModule():
     harness.start_session()
@@ -50,34 +44,13 @@ def tearDownModule():
     harness.stop_session()
 
 
-def try_lock(file):
-    try:
-        fcntl.flock(file, fcntl.LOCK_EX | fcntl.LOCK_NB)
-        return True
-    except BlockingIOError:
-        return False
-
-
-def put_back(path, data):
-    path.unlink(missing_ok=True)
-    if data is not None:
-        path.write_bytes(data)
-
-
 class ChecksumTestCase(harness.TalqoTestCase):
-    def hold_system_folder(self, with_md5sum):
-        """Locks the prefix's system folder until the test ends, with md5sum.exe in it or
-        not and without md5sum.log. Returns the path of md5sum.log."""
-        prefix = self.session.prefix
-        lock = open(f"{prefix}.system32.lock", "w")
-        # Closing the file releases the lock, after everything registered later.
-        self.addCleanup(lock.close)
-        harness.wait_until(lambda: try_lock(lock), "the lock on the system folder", LOCK_TIMEOUT)
-        folder = prefix / "drive_c" / "windows" / "system32"
+    def prepare_system_folder(self, with_md5sum):
+        """Puts md5sum.exe into the prefix's system folder or takes it away, with no
+        md5sum.log from earlier runs. Returns the path of md5sum.log."""
+        folder = self.session.prefix / "drive_c" / "windows" / "system32"
         for name in ("md5sum.exe", "md5sum.log"):
-            path = folder / name
-            self.addCleanup(put_back, path, path.read_bytes() if path.exists() else None)
-            path.unlink(missing_ok=True)
+            (folder / name).unlink(missing_ok=True)
         if with_md5sum:
             self.session.install_in_system32(self.session.tool("md5sum.exe"))
         return folder / "md5sum.log"
@@ -126,7 +99,7 @@ class ChecksumTestCase(harness.TalqoTestCase):
 
 class ChecksumCheckTest(ChecksumTestCase):
     def setUp(self):
-        self.md5sum_log = self.hold_system_folder(with_md5sum=True)
+        self.md5sum_log = self.prepare_system_folder(with_md5sum=True)
 
     def label_pixels(self, window):
         left, top, right, bottom = layout.RECTS["label"]
@@ -211,7 +184,7 @@ class ChecksumCheckTest(ChecksumTestCase):
 
 class MissingToolTest(ChecksumTestCase):
     def test_without_md5sum_a_message_is_all_that_shows_and_the_window_stays(self):
-        self.hold_system_folder(with_md5sum=False)
+        self.prepare_system_folder(with_md5sum=False)
         program, window, _ = self.start_with_target()
         # The second click also shows that the first one ended with the message: had an
         # input box followed it, the window would not take the click.
