@@ -1,4 +1,5 @@
 #include "actions/checksum_match.h"
+#include "actions/full_path.h"
 #include "launcher/file_status.h"
 #include "launcher/frm_talqo.h"
 
@@ -19,10 +20,15 @@ void frmTALQO::imgCenter_Click() {
     return;
   }
 
-  // Quoted, so that a program directory with blanks reaches the tool as one argument.
-  const std::wstring target =
-      L"\"" + platform_.ProgramDirectory() + L"\\" + LaunchSettings_.TargetFile + L"\"";
-  platform_.ShellExecuteA(0, std::nullopt, tool, target, std::nullopt, kShowNormal);
+  // A full path goes to the tool as it stands, so that the check names the very file that
+  // the launch opens; any other name is the file beside the launcher. Quoted, so that
+  // blanks in the folders or the name reach the tool as one argument.
+  const std::wstring& target_file = LaunchSettings_.TargetFile;
+  const std::wstring target = IsFullPath(target_file)
+                                  ? target_file
+                                  : platform_.ProgramDirectory() + L"\\" + target_file;
+  platform_.ShellExecuteW(0, std::nullopt, tool, L"\"" + target + L"\"", std::nullopt,
+                          kShowNormal);
 
   const std::wstring answer =
       platform_.InputBox(L"When the cheksum is generated, paste it here to see if it matches.",

@@ -11,7 +11,7 @@ constexpr int kShowNormal = 1;
 // file name means the file beside the launcher, the same file the checksum check names,
 // wherever the launcher was started from.
 void frmTALQO::imgTop_Click() {
-  platform_.ShellExecuteA(0, std::nullopt, LaunchSettings_.TargetFile, std::nullopt,
+  platform_.ShellExecuteW(0, std::nullopt, LaunchSettings_.TargetFile, std::nullopt,
                           platform_.ProgramDirectory(), kShowNormal);
   platform_.UnloadForm();
 }

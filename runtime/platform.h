@@ -31,11 +31,11 @@ class Picture {
   virtual Size Dimensions() const = 0;
 };
 
-// Text that the system's single-byte functions receive as a null pointer when absent.
+// Text that the system receives as a null pointer when absent.
 using OptionalText = std::optional<std::wstring>;
 
-// Everything the window's code asks of the system. Texts are UTF-16; the operations
-// named after an ANSI function convert them to the system code page for the call.
+// Everything the window's code asks of the system. Texts are UTF-16 and reach the system
+// as they are; only GetSystemDirectoryA works on bytes in the system code page.
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -59,14 +59,17 @@ class Platform {
                                      std::intptr_t lparam) = 0;
 
   // shell32
-  virtual std::intptr_t ShellExecuteA(WindowHandle owner, const OptionalText& verb,
+  virtual std::intptr_t ShellExecuteW(WindowHandle owner, const OptionalText& verb,
                                       const OptionalText& file, const OptionalText& parameters,
                                       const OptionalText& directory, int show_command) = 0;
 
   // kernel32: fills `buffer` in place, as the system call fills its byte buffer.
   virtual std::uint32_t GetSystemDirectoryA(std::string& buffer, std::uint32_t size) = 0;
 
-  // Conversions between UTF-16 and the system code page.
+  // Exact conversions between UTF-16 and the system code page. A text holding anything
+  // that has no exact equal on the other side (a character the code page lacks, a byte
+  // sequence it does not define) converts to the empty text, which names nothing: a
+  // look-alike or a "?" would name a different file.
   virtual std::string WideToAnsi(const std::wstring& text) = 0;
   virtual std::wstring AnsiToWide(const std::string& text) = 0;
   virtual std::wstring UpperCase(const std::wstring& text) = 0;

@@ -53,24 +53,13 @@ std::intptr_t Win32Platform::SendMessageA(WindowHandle window, unsigned message,
                         static_cast<LPARAM>(lparam));
 }
 
-std::intptr_t Win32Platform::ShellExecuteA(WindowHandle owner, const OptionalText& verb,
+std::intptr_t Win32Platform::ShellExecuteW(WindowHandle owner, const OptionalText& verb,
                                            const OptionalText& file,
                                            const OptionalText& parameters,
                                            const OptionalText& directory, int show_command) {
-  const auto to_ansi = [this](const OptionalText& text) -> std::optional<std::string> {
-    if (!text) return std::nullopt;
-    return WideToAnsi(*text);
-  };
-  const auto pointer = [](const std::optional<std::string>& text) {
-    return text ? text->c_str() : nullptr;
-  };
-  const std::optional<std::string> ansi_verb = to_ansi(verb);
-  const std::optional<std::string> ansi_file = to_ansi(file);
-  const std::optional<std::string> ansi_parameters = to_ansi(parameters);
-  const std::optional<std::string> ansi_directory = to_ansi(directory);
-  const HINSTANCE result =
-      ::ShellExecuteA(ToWindow(owner), pointer(ansi_verb), pointer(ansi_file),
-                      pointer(ansi_parameters), pointer(ansi_directory), show_command);
+  const auto pointer = [](const OptionalText& text) { return text ? text->c_str() : nullptr; };
+  const HINSTANCE result = ::ShellExecuteW(ToWindow(owner), pointer(verb), pointer(file),
+                                           pointer(parameters), pointer(directory), show_command);
   return reinterpret_cast<std::intptr_t>(result);
 }
 

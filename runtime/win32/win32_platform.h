@@ -28,7 +28,7 @@ class Win32Platform final : public Platform {
   std::intptr_t SendMessageA(WindowHandle window, unsigned message, std::uintptr_t wparam,
                              std::intptr_t lparam) override;
 
-  std::intptr_t ShellExecuteA(WindowHandle owner, const OptionalText& verb,
+  std::intptr_t ShellExecuteW(WindowHandle owner, const OptionalText& verb,
                               const OptionalText& file, const OptionalText& parameters,
                               const OptionalText& directory, int show_command) override;
 

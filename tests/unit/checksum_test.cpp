@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "actions/checksum_match.h"
 #include "fake_platform.h"
 #include "launcher/frm_talqo.h"
@@ -35,7 +37,7 @@ TEST_F(ChecksumClickTest, RunsTheToolAsksForTheChecksumAndReports) {
             (std::vector<std::wstring>{
                 L"GetSystemDirectoryA(206,206)",
                 L"FileLength(\"C:\\Windows\\system32\\md5sum.exe\")",
-                L"ShellExecuteA(0,null,\"C:\\Windows\\system32\\md5sum.exe\","
+                L"ShellExecuteW(0,null,\"C:\\Windows\\system32\\md5sum.exe\","
                 L"\"\"C:\\Program Files\\My Talqo\\my file.txt\"\",null,1)",
                 L"InputBox(" + Quoted(kPrompt) + L",\"MD5 Checksum Compare\",\"\",50,50)",
                 kMatch,
@@ -50,7 +52,7 @@ TEST_F(ChecksumClickTest, MissingToolOnlySaysSo) {
             std::vector<std::wstring>{
                 L"ShowMessage(\"Error: Please install md5sum available at "
                 L"https://gnuwin32.sourceforge.net/packages/coreutils.htm\",0,\"Missing File(s)\")"});
-  EXPECT_TRUE(platform_.CallsNamed(L"ShellExecuteA").empty());
+  EXPECT_TRUE(platform_.CallsNamed(L"ShellExecuteW").empty());
   EXPECT_TRUE(platform_.CallsNamed(L"InputBox").empty());
 }
 
@@ -62,13 +64,13 @@ TEST_F(ChecksumClickTest, EmptyToolFileCountsAsPresent) {
 }
 
 TEST_F(ChecksumClickTest, FailedSystemDirectoryLooksAtTheRootAndEmptyTargetNamesTheDirectory) {
-  platform_.system_directory_fails = true;
+  platform_.system_directory_call = FakePlatform::SystemDirectoryCall::kFailsUntouched;
   platform_.files[L"\\md5sum.exe"] = "MZ";
   Configure("");
   form_.imgCenter_Click();
-  EXPECT_EQ(platform_.CallsNamed(L"ShellExecuteA"),
+  EXPECT_EQ(platform_.CallsNamed(L"ShellExecuteW"),
             std::vector<std::wstring>{
-                L"ShellExecuteA(0,null,\"\\md5sum.exe\",\"\"C:\\Apps\\Talqo\\\"\",null,1)"});
+                L"ShellExecuteW(0,null,\"\\md5sum.exe\",\"\"C:\\Apps\\Talqo\\\"\",null,1)"});
   // Nothing was entered, so nothing was checked, even against an empty expectation.
   EXPECT_EQ(platform_.CallsNamed(L"ShowMessage"), std::vector<std::wstring>{kMismatch});
 }
@@ -81,9 +83,50 @@ TEST_F(ChecksumClickTest, EveryClickRunsTheWholeCheckAgain) {
   platform_.input_box_answer = L"abc";
   form_.Click(4);
   EXPECT_EQ(platform_.CallsNamed(L"GetSystemDirectoryA").size(), 2u);
-  EXPECT_EQ(platform_.CallsNamed(L"ShellExecuteA").size(), 2u);
+  EXPECT_EQ(platform_.CallsNamed(L"ShellExecuteW").size(), 2u);
   EXPECT_EQ(platform_.CallsNamed(L"ShowMessage"), (std::vector<std::wstring>{kMismatch, kMatch}));
 }
+
+struct ParameterCase {
+  const char* name;
+  std::string target_file;
+  std::wstring parameters;
+};
+
+class ToolParametersTest : public testing::TestWithParam<ParameterCase> {};
+
+// The tool is told the file that the launch opens: a full path as it stands, any other
+// name beside the launcher. Always one quoted argument.
+TEST_P(ToolParametersTest, NameTheFileThatTheLaunchOpens) {
+  FakePlatform platform;
+  platform.files[L"C:\\Windows\\system32\\md5sum.exe"] = "MZ";
+  platform.files[L"C:\\Apps\\Talqo\\talqo.ini"] = "\"" + GetParam().target_file + "\",Name,x";
+  launcher::frmTALQO form(platform);
+  form.Form_Load();
+  form.imgCenter_Click();
+  EXPECT_EQ(platform.CallsNamed(L"ShellExecuteW"),
+            std::vector<std::wstring>{L"ShellExecuteW(0,null,\"C:\\Windows\\system32\\md5sum.exe\"," +
+                                      Quoted(GetParam().parameters) + L",null,1)"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, ToolParametersTest,
+    testing::Values(
+        ParameterCase{"DrivePath", "D:\\Docs\\report.pdf", L"\"D:\\Docs\\report.pdf\""},
+        ParameterCase{"LowerCaseDrive", "d:\\report.pdf", L"\"d:\\report.pdf\""},
+        ParameterCase{"UncPath", "\\\\server\\share\\report.pdf",
+                      L"\"\\\\server\\share\\report.pdf\""},
+        ParameterCase{"RelativeWithSubfolder", "docs\\report.pdf",
+                      L"\"C:\\Apps\\Talqo\\docs\\report.pdf\""},
+        // Neither a drive path nor a UNC path: behind the launcher's folder.
+        ParameterCase{"DriveRelative", "D:report.pdf", L"\"C:\\Apps\\Talqo\\D:report.pdf\""},
+        ParameterCase{"RootOfTheCurrentDrive", "\\report.pdf",
+                      L"\"C:\\Apps\\Talqo\\\\report.pdf\""},
+        ParameterCase{"Empty", "", L"\"C:\\Apps\\Talqo\\\""},
+        // Greek and a fullwidth quotation mark, in UTF-8: kept as they are, inside the quotes.
+        ParameterCase{"BeyondTheCodePage", "\xCE\xA9\xEF\xBC\x82 x.txt",
+                      L"\"C:\\Apps\\Talqo\\\x03A9\xFF02 x.txt\""}),
+    [](const testing::TestParamInfo<ParameterCase>& info) { return info.param.name; });
 
 struct MatchCase {
   const wchar_t* answer;
@@ -115,11 +158,14 @@ TEST(ChecksumsMatchTest, ComparesTrimmedTextIgnoringCase) {
   }
 }
 
+using SystemDirectoryCall = FakePlatform::SystemDirectoryCall;
+
 struct SystemPathCase {
   const char* name;
   std::wstring directory;
-  bool fails;
+  SystemDirectoryCall call;
   std::wstring answer;
+  std::optional<std::string> written_bytes = std::nullopt;
 };
 
 class SystemPathTest : public testing::TestWithParam<SystemPathCase> {};
@@ -127,12 +173,14 @@ class SystemPathTest : public testing::TestWithParam<SystemPathCase> {};
 TEST_P(SystemPathTest, AnswersThePathOnlyWhenItFitsTheBuffer) {
   FakePlatform platform;
   platform.system_directory = GetParam().directory;
-  platform.system_directory_fails = GetParam().fails;
+  platform.system_directory_call = GetParam().call;
+  platform.system_directory_bytes = GetParam().written_bytes;
   launcher::frmTALQO form(platform);
   EXPECT_EQ(form.GetSystemPath(), GetParam().answer);
   EXPECT_EQ(platform.calls, std::vector<std::wstring>{L"GetSystemDirectoryA(206,206)"});
 }
 
+const std::wstring kSystem32 = L"C:\\Windows\\system32";
 const std::wstring k205 = L"C:\\" + std::wstring(202, L'a');
 const std::wstring k206 = L"C:\\" + std::wstring(203, L'a');
 // 100 two-byte characters and 5 one-byte ones: 205 bytes, 105 characters.
@@ -141,13 +189,20 @@ const std::wstring kWide206 = L"C:\\" + std::wstring(100, L'\x00e9') + L"xxx";
 
 INSTANTIATE_TEST_SUITE_P(
     Buffers, SystemPathTest,
-    testing::Values(SystemPathCase{"Usual", L"C:\\Windows\\system32", false, L"C:\\Windows\\system32"},
-                    SystemPathCase{"Bytes205", k205, false, k205},
-                    SystemPathCase{"Bytes206", k206, false, L""},
-                    SystemPathCase{"Longer", k206 + L"bbbb", false, L""},
-                    SystemPathCase{"CallFails", L"C:\\Windows\\system32", true, L""},
-                    SystemPathCase{"TwoByteCharsFit", kWide205, false, kWide205},
-                    SystemPathCase{"TwoByteCharsTooLong", kWide206, false, L""}),
+    testing::Values(
+        SystemPathCase{"Usual", kSystem32, SystemDirectoryCall::kSucceeds, kSystem32},
+        SystemPathCase{"Bytes205", k205, SystemDirectoryCall::kSucceeds, k205},
+        SystemPathCase{"Bytes206", k206, SystemDirectoryCall::kSucceeds, L""},
+        SystemPathCase{"Longer", k206 + L"bbbb", SystemDirectoryCall::kSucceeds, L""},
+        SystemPathCase{"CallFails", kSystem32, SystemDirectoryCall::kFailsUntouched, L""},
+        SystemPathCase{"CallFailsAfterWriting", kSystem32, SystemDirectoryCall::kFailsAfterWriting,
+                       L""},
+        SystemPathCase{"TwoByteCharsFit", kWide205, SystemDirectoryCall::kSucceeds, kWide205},
+        SystemPathCase{"TwoByteCharsTooLong", kWide206, SystemDirectoryCall::kSucceeds, L""},
+        // A lead byte with nothing after it but the terminator: no character of the code
+        // page, so no look-alike folder either.
+        SystemPathCase{"BytesTheCodePageDoesNotDefine", kSystem32, SystemDirectoryCall::kSucceeds,
+                       L"", std::string("C:\\Windows\\sys\x80")}),
     [](const testing::TestParamInfo<SystemPathCase>& info) { return info.param.name; });
 
 }  // namespace

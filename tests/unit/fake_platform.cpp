@@ -9,6 +9,8 @@ namespace {
 
 std::wstring Num(long long value) { return std::to_wstring(value); }
 
+bool InFakeCodePage(wchar_t c) { return c < 0x80 || (c < 0x8000 && (c & 0xFF) != 0); }
+
 std::wstring Text(const runtime::OptionalText& text) { return text ? Quoted(*text) : L"null"; }
 
 class MemoryStream : public runtime::ByteStream {
@@ -115,26 +117,30 @@ std::intptr_t FakePlatform::SendMessageA(runtime::WindowHandle window, unsigned 
   return 0;
 }
 
-std::intptr_t FakePlatform::ShellExecuteA(runtime::WindowHandle owner, const runtime::OptionalText& verb,
+std::intptr_t FakePlatform::ShellExecuteW(runtime::WindowHandle owner, const runtime::OptionalText& verb,
                                           const runtime::OptionalText& file,
                                           const runtime::OptionalText& parameters,
                                           const runtime::OptionalText& directory, int show_command) {
-  Record(L"ShellExecuteA(" + Num(static_cast<long long>(owner)) + L"," + Text(verb) + L"," + Text(file) +
+  Record(L"ShellExecuteW(" + Num(static_cast<long long>(owner)) + L"," + Text(verb) + L"," + Text(file) +
          L"," + Text(parameters) + L"," + Text(directory) + L"," + Num(show_command) + L")");
   return 42;
 }
 
 std::uint32_t FakePlatform::GetSystemDirectoryA(std::string& buffer, std::uint32_t size) {
   Record(L"GetSystemDirectoryA(" + Num(static_cast<long long>(buffer.size())) + L"," + Num(size) + L")");
-  if (system_directory_fails) return 0;
-  const std::string path = FakeAnsi(system_directory);
+  if (system_directory_call == SystemDirectoryCall::kFailsUntouched) return 0;
+  const std::string path = system_directory_bytes.value_or(FakeAnsi(system_directory));
   if (path.size() + 1 > size || size > buffer.size()) return static_cast<std::uint32_t>(path.size() + 1);
   std::copy(path.begin(), path.end(), buffer.begin());
   buffer[path.size()] = '\0';
+  if (system_directory_call == SystemDirectoryCall::kFailsAfterWriting) return 0;
   return static_cast<std::uint32_t>(path.size());
 }
 
-std::string FakePlatform::WideToAnsi(const std::wstring& text) { return FakeAnsi(text); }
+std::string FakePlatform::WideToAnsi(const std::wstring& text) {
+  if (!std::all_of(text.begin(), text.end(), InFakeCodePage)) return {};
+  return FakeAnsi(text);
+}
 
 std::wstring FakePlatform::AnsiToWide(const std::string& text) {
   std::wstring wide;
@@ -142,11 +148,11 @@ std::wstring FakePlatform::AnsiToWide(const std::string& text) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
     if (lead < 0x80) {
       wide += static_cast<wchar_t>(lead);
-    } else if (i + 1 < text.size()) {
-      wide += static_cast<wchar_t>(((lead & 0x7F) << 8) | static_cast<unsigned char>(text[++i]));
-    } else {
-      wide += L'?';
+      continue;
     }
+    const unsigned char trail = i + 1 < text.size() ? static_cast<unsigned char>(text[++i]) : 0;
+    if (trail == 0) return {};
+    wide += static_cast<wchar_t>(((lead & 0x7F) << 8) | trail);
   }
   return wide;
 }

@@ -23,7 +23,10 @@ class FakePlatform : public runtime::Platform {
   std::set<std::wstring> unreadable;                    // exist, but cannot be opened
   std::map<std::wstring, runtime::Size> pictures;       // loadable picture files
   std::wstring system_directory = L"C:\\Windows\\system32";
-  bool system_directory_fails = false;
+  // What the system call writes in place of the code page's form of system_directory.
+  std::optional<std::string> system_directory_bytes;
+  enum class SystemDirectoryCall { kSucceeds, kFailsUntouched, kFailsAfterWriting };
+  SystemDirectoryCall system_directory_call = SystemDirectoryCall::kSucceeds;
   std::wstring input_box_answer;
 
   // What happened.
@@ -51,7 +54,7 @@ class FakePlatform : public runtime::Platform {
   bool ReleaseCapture() override;
   std::intptr_t SendMessageA(runtime::WindowHandle window, unsigned message, std::uintptr_t wparam,
                              std::intptr_t lparam) override;
-  std::intptr_t ShellExecuteA(runtime::WindowHandle owner, const runtime::OptionalText& verb,
+  std::intptr_t ShellExecuteW(runtime::WindowHandle owner, const runtime::OptionalText& verb,
                               const runtime::OptionalText& file,
                               const runtime::OptionalText& parameters,
                               const runtime::OptionalText& directory, int show_command) override;
@@ -76,8 +79,10 @@ class FakePlatform : public runtime::Platform {
   runtime::RegionHandle next_region_ = 0x100;
 };
 
-// The fake's code page: ASCII as one byte, every other character below U+8000 as two
-// bytes, so byte counts and character counts differ as in a double-byte code page.
+// The fake's code page: ASCII as one byte, every other character below U+8000 whose low
+// byte is not 0 as two bytes, so byte counts and character counts differ as in a
+// double-byte code page. It lacks every other character; a lead byte (0x80 and up) that
+// has no byte or a 0 byte after it is a sequence it does not define.
 std::string FakeAnsi(const std::wstring& text);
 
 // Quoted text as the record shows it.

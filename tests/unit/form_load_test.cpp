@@ -168,7 +168,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {L"my file.txt", L"Name, with comma", L"s", 1, 2, 3, L"T"}, 1, 2, 3},
         ValuesCase{"MoreThanSeven", "t,n,s,1,2,3,t,junk,more\r\n", {L"t", L"n", L"s", 1, 2, 3, L"T"}, 1, 2, 3},
         ValuesCase{"ColourOutOfRangeIsClamped", "t,n,s,-5,300,128,False", {L"t", L"n", L"s", -5, 300, 128, L"FALSE"}, 0, 255, 128},
-        ValuesCase{"BadColourStopsReading", "t,n,s,12,abc,3,T", {L"t", L"n", L"s", 12, 0, 0, L"FALSE"}, 12, 0, 0}),
+        ValuesCase{"BadColourStopsReading", "t,n,s,12,abc,3,T", {L"t", L"n", L"s", 12, 0, 0, L"FALSE"}, 12, 0, 0},
+        // Not UTF-8, so in the code page: the first value is the fake code page's omega; the
+        // second ends in a lead byte without its trail, which names nothing and reads as the
+        // empty text, while the reading goes on.
+        ValuesCase{"CodePageTextAndBytesItDoesNotDefine", "\x83\xA9.txt,n\x80,s,1,2,3,t",
+                   {L"\x03A9.txt", L"", L"s", 1, 2, 3, L"T"}, 1, 2, 3}),
     [](const testing::TestParamInfo<ValuesCase>& info) { return info.param.name; });
 
 TEST_F(FormLoadTest, TheTailAfterTheSeventhValueIsNeverRead) {

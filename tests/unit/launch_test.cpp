@@ -26,7 +26,7 @@ TEST_P(LaunchTest, OpensTargetFileThroughTheShellThenUnloads) {
   form.imgTop_Click();
 
   EXPECT_EQ(platform.calls, (std::vector<std::wstring>{
-                                L"ShellExecuteA(0,null," + Quoted(GetParam().target) +
+                                L"ShellExecuteW(0,null," + Quoted(GetParam().target) +
                                     L",null,\"C:\\Apps\\Talqo\",1)",
                                 L"UnloadForm()",
                             }));
@@ -38,6 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
                     LaunchCase{"Blanks", "\"my file with blanks.txt\"", L"my file with blanks.txt"},
                     LaunchCase{"Absolute", "\"C:\\Data\\report.xlsx\"", L"C:\\Data\\report.xlsx"},
                     LaunchCase{"Url", "\"https://example.org/x\"", L"https://example.org/x"},
+                    // Greek and a fullwidth quotation mark, in UTF-8: the text as it is.
+                    LaunchCase{"BeyondTheCodePage", "\xCE\xA9\xEF\xBC\x82 x.txt,Omega",
+                               L"\x03A9\xFF02 x.txt"},
                     // Nothing read: an empty text, never a null pointer.
                     LaunchCase{"Empty", "", L""}),
     [](const testing::TestParamInfo<LaunchCase>& info) { return info.param.name; });
@@ -47,8 +50,8 @@ TEST(LaunchWithoutSettingsTest, EmptyTargetStillGoesToTheShellAndTheProgramEnds)
   launcher::frmTALQO form(platform);
   form.Form_Load();
   form.Click(3);  // imgTop
-  EXPECT_EQ(platform.CallsNamed(L"ShellExecuteA"),
-            std::vector<std::wstring>{L"ShellExecuteA(0,null,\"\",null,\"C:\\Apps\\Talqo\",1)"});
+  EXPECT_EQ(platform.CallsNamed(L"ShellExecuteW"),
+            std::vector<std::wstring>{L"ShellExecuteW(0,null,\"\",null,\"C:\\Apps\\Talqo\",1)"});
   EXPECT_TRUE(platform.unloaded);
 }
 
