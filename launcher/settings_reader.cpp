@@ -18,6 +18,7 @@ constexpr std::size_t kMaxBytesPerRead = 64 * 1024;
 
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 constexpr char kUtf16LeBom[] = "\xFF\xFE";
+constexpr char kUtf16BeBom[] = "\xFE\xFF";
 
 constexpr char16_t kComma = u',';
 constexpr char16_t kQuote = u'"';
@@ -90,6 +91,9 @@ void SettingsReader::DetectEncoding() {
   } else if (buffer_starts_with(kUtf16LeBom, sizeof kUtf16LeBom - 1)) {
     buffer_position_ += sizeof kUtf16LeBom - 1;
     encoding_ = Encoding::kUtf16Le;
+  } else if (buffer_starts_with(kUtf16BeBom, sizeof kUtf16BeBom - 1)) {
+    buffer_position_ += sizeof kUtf16BeBom - 1;
+    encoding_ = Encoding::kUtf16Be;
   } else {
     encoding_ = Encoding::kUtf8OrAnsi;
   }
@@ -145,9 +149,17 @@ void SettingsReader::SkipToDelimiter() {
   line_feed_may_follow_ = unit == kCarriageReturn;
 }
 
+bool SettingsReader::IsUtf16() const {
+  return encoding_ == Encoding::kUtf16Le || encoding_ == Encoding::kUtf16Be;
+}
+
+// The unit's bytes in the file's order.
 void SettingsReader::Append(std::string& value, char16_t unit) const {
-  value.push_back(static_cast<char>(unit & 0xFF));
-  if (encoding_ == Encoding::kUtf16Le) value.push_back(static_cast<char>(unit >> 8));
+  const char low = static_cast<char>(unit & 0xFF);
+  const char high = static_cast<char>(unit >> 8);
+  if (encoding_ == Encoding::kUtf16Be) value.push_back(high);
+  value.push_back(low);
+  if (encoding_ == Encoding::kUtf16Le) value.push_back(high);
 }
 
 // Without a BOM the file may be UTF-8 or in the system code page. Only the values read so
@@ -158,6 +170,8 @@ std::wstring SettingsReader::Decode(const std::string& value) const {
   switch (encoding_) {
     case Encoding::kUtf16Le:
       return DecodeUtf16Le(value);
+    case Encoding::kUtf16Be:
+      return DecodeUtf16Be(value);
     case Encoding::kUtf8:
       return DecodeUtf8(value).text;
     case Encoding::kUtf8OrAnsi:
@@ -171,7 +185,7 @@ std::wstring SettingsReader::Decode(const std::string& value) const {
 
 std::optional<char16_t> SettingsReader::NextUnit() {
   // After a UTF-16 BOM an odd last byte is no unit and is ignored.
-  const std::size_t width = encoding_ == Encoding::kUtf16Le ? 2 : 1;
+  const std::size_t width = IsUtf16() ? 2 : 1;
   if (stopped_) return std::nullopt;
   if (bytes_in_this_read_ + width > kMaxBytesPerRead) {
     stopped_ = true;
@@ -180,10 +194,11 @@ std::optional<char16_t> SettingsReader::NextUnit() {
   if (!Buffer(width)) return std::nullopt;
   bytes_in_this_read_ += width;
 
-  const auto low = static_cast<unsigned char>(buffer_[buffer_position_++]);
-  if (width == 1) return char16_t{low};
-  const auto high = static_cast<unsigned char>(buffer_[buffer_position_++]);
-  return static_cast<char16_t>(low | high << 8);
+  const auto first = static_cast<unsigned char>(buffer_[buffer_position_++]);
+  if (width == 1) return char16_t{first};
+  const auto second = static_cast<unsigned char>(buffer_[buffer_position_++]);
+  if (encoding_ == Encoding::kUtf16Be) return static_cast<char16_t>(first << 8 | second);
+  return static_cast<char16_t>(first | second << 8);
 }
 
 bool SettingsReader::Buffer(std::size_t count) {

@@ -31,11 +31,12 @@ class SettingsReader {
   bool ReadInteger(std::int16_t& field);   // false = failing read; field unchanged then
 
  private:
-  enum class Encoding { kNotYetKnown, kUtf8OrAnsi, kUtf8, kUtf16Le };
+  enum class Encoding { kNotYetKnown, kUtf8OrAnsi, kUtf8, kUtf16Le, kUtf16Be };
 
   static constexpr std::size_t kChunkBytes = 4096;
 
   void DetectEncoding();
+  bool IsUtf16() const;
   // The value's bytes as the file holds them, or nothing for a failing read.
   std::optional<std::string> ReadValue();
   void ReadQuotedRest(std::string& value);
@@ -43,7 +44,7 @@ class SettingsReader {
   void SkipToDelimiter();
   void Append(std::string& value, char16_t unit) const;
   std::wstring Decode(const std::string& value) const;
-  // A byte, or a UTF-16 unit after a UTF-16 BOM; nothing at the end of the file or once
+  // A byte, or a UTF-16 unit after a UTF-16 BOM of either byte order; nothing at the end of the file or once
   // the current read has used up its allowance.
   std::optional<char16_t> NextUnit();
   // Whether `count` unread bytes are in the buffer, reading a chunk more if needed.

@@ -65,6 +65,16 @@ void AppendUtf16(std::wstring& text, char32_t code_point) {
   text.push_back(static_cast<wchar_t>(0xDC00 + (offset & 0x3FF)));
 }
 
+std::wstring DecodeUtf16(const std::string& bytes, std::size_t low_at, std::size_t high_at) {
+  std::wstring text;
+  for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+    const auto low = static_cast<unsigned char>(bytes[at + low_at]);
+    const auto high = static_cast<unsigned char>(bytes[at + high_at]);
+    text.push_back(static_cast<wchar_t>(low | high << 8));
+  }
+  return text;
+}
+
 }  // namespace
 
 Utf8Decoding DecodeUtf8(const std::string& bytes) {
@@ -84,14 +94,8 @@ Utf8Decoding DecodeUtf8(const std::string& bytes) {
   return decoding;
 }
 
-std::wstring DecodeUtf16Le(const std::string& bytes) {
-  std::wstring text;
-  for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
-    const auto low = static_cast<unsigned char>(bytes[at]);
-    const auto high = static_cast<unsigned char>(bytes[at + 1]);
-    text.push_back(static_cast<wchar_t>(low | high << 8));
-  }
-  return text;
-}
+std::wstring DecodeUtf16Le(const std::string& bytes) { return DecodeUtf16(bytes, 0, 1); }
+
+std::wstring DecodeUtf16Be(const std::string& bytes) { return DecodeUtf16(bytes, 1, 0); }
 
 }  // namespace launcher

@@ -15,8 +15,10 @@ struct Utf8Decoding {
 // Overlong forms, encoded surrogates and code points past U+10FFFF are not well formed.
 Utf8Decoding DecodeUtf8(const std::string& bytes);
 
-// Pairs of bytes, low byte first. Unpaired surrogates are kept as they are: the result holds
-// UTF-16 units, and keeping them loses nothing of what the file said.
+// Pairs of bytes, low byte first (Le) or high byte first (Be); an odd last byte is dropped.
+// Unpaired surrogates are kept as they are: the result holds UTF-16 units, and keeping them
+// loses nothing of what the file said.
 std::wstring DecodeUtf16Le(const std::string& bytes);
+std::wstring DecodeUtf16Be(const std::string& bytes);
 
 }  // namespace launcher

@@ -111,11 +111,15 @@ std::vector<std::wstring> ReadSevenValues(FakeFile& file) {
   return ReadSevenValues(reader);
 }
 
-std::string Utf16LeFile(const std::u16string& text) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t unit : text) {
-    bytes.push_back(static_cast<char>(unit & 0xFF));
-    bytes.push_back(static_cast<char>(unit >> 8));
+enum class ByteOrder { kLittleEndian, kBigEndian };
+
+// The text with the byte-order mark of that order in front.
+std::string Utf16File(const std::u16string& text, ByteOrder order) {
+  std::string bytes;
+  for (char16_t unit : u"\uFEFF" + text) {
+    const char low = static_cast<char>(unit & 0xFF);
+    const char high = static_cast<char>(unit >> 8);
+    bytes += order == ByteOrder::kLittleEndian ? std::string{low, high} : std::string{high, low};
   }
   return bytes;
 }
@@ -145,8 +149,10 @@ TEST(SettingsReaderTest, EveryLayoutOfTheSevenValuesGivesTheSameValues) {
        "  C:\\Games\\game.exe  ,\tMy Game\t, 1A2B3C4D ,  255  ,\t128\t, 0 , 1 \n"},
       {"mixed delimiters", "C:\\Games\\game.exe,My Game\r\n1A2B3C4D\r255,128\n0,1"},
       {"UTF-8 BOM", "\xEF\xBB\xBF" "C:\\Games\\game.exe,My Game,1A2B3C4D,255,128,0,1"},
-      {"UTF-16 LE BOM",
-       Utf16LeFile(u"C:\\Games\\game.exe\r\nMy Game\r\n1A2B3C4D\r\n255,128,0\r\n1\r\n")},
+      {"UTF-16 LE BOM", Utf16File(u"C:\\Games\\game.exe\r\nMy Game\r\n1A2B3C4D\r\n255,128,0\r\n1\r\n",
+                                  ByteOrder::kLittleEndian)},
+      {"UTF-16 BE BOM", Utf16File(u"C:\\Games\\game.exe\r\nMy Game\r\n1A2B3C4D\r\n255,128,0\r\n1\r\n",
+                                  ByteOrder::kBigEndian)},
   };
   for (const LayoutCase& layout : cases) {
     for (std::size_t piece : kPieces) {
@@ -297,7 +303,7 @@ TEST(SettingsReaderTest, HonoursAUtf8Bom) {
             (std::vector<std::wstring>{L"Caf\xE9", {0xD83D, 0xDE00}, L"bad \xFFFD byte"}));
 }
 
-TEST(SettingsReaderTest, HonoursAUtf16LeBom) {
+TEST(SettingsReaderTest, HonoursAUtf16BomOfEitherByteOrder) {
   const std::u16string content =
       u"Caf\u00E9,\u041F\u0440\u0438\u0432\u0435\u0442\r\n"
       u"\"a, \u201Cquoted\u201D\r\nvalue\" x,\U0001F600\n"
@@ -310,27 +316,31 @@ TEST(SettingsReaderTest, HonoursAUtf16LeBom) {
       {0xD83D, 0xDE00},
       L"\x12C\x2C00\xD0A",  // units holding a comma's or a line end's byte are no delimiters
   };
-  for (std::size_t piece : kPieces) {
-    SCOPED_TRACE(piece);
-    FakeFile file(Utf16LeFile(content) + "\x41", piece);  // the odd last byte is ignored
-    launcher::SettingsReader reader = ReaderOf(file);
-    for (const std::wstring& expected : expected_texts) {
-      std::wstring text;
-      EXPECT_TRUE(reader.ReadText(text));
-      EXPECT_EQ(text, expected);
+  for (const ByteOrder order : {ByteOrder::kLittleEndian, ByteOrder::kBigEndian}) {
+    for (std::size_t piece : kPieces) {
+      SCOPED_TRACE(testing::Message() << (order == ByteOrder::kBigEndian ? "BE" : "LE")
+                                      << ", pieces of " << piece);
+      FakeFile file(Utf16File(content, order) + "\x41", piece);  // the odd last byte is ignored
+      launcher::SettingsReader reader = ReaderOf(file);
+      for (const std::wstring& expected : expected_texts) {
+        std::wstring text;
+        EXPECT_TRUE(reader.ReadText(text));
+        EXPECT_EQ(text, expected);
+      }
+      std::int16_t number = 0;
+      EXPECT_TRUE(reader.ReadInteger(number));
+      EXPECT_EQ(number, -300);
+      std::wstring unpaired_surrogate_kept;
+      EXPECT_TRUE(reader.ReadText(unpaired_surrogate_kept));
+      EXPECT_EQ(unpaired_surrogate_kept, (std::wstring{0xD800, L'l', L'o', L'n', L'e'}));
+      EXPECT_FALSE(reader.ReadText(unpaired_surrogate_kept));
     }
-    std::int16_t number = 0;
-    EXPECT_TRUE(reader.ReadInteger(number));
-    EXPECT_EQ(number, -300);
-    std::wstring unpaired_surrogate_kept;
-    EXPECT_TRUE(reader.ReadText(unpaired_surrogate_kept));
-    EXPECT_EQ(unpaired_surrogate_kept, (std::wstring{0xD800, L'l', L'o', L'n', L'e'}));
-    EXPECT_FALSE(reader.ReadText(unpaired_surrogate_kept));
   }
 }
 
 TEST(SettingsReaderTest, ABomWithNothingAfterItHoldsNoValue) {
-  for (const std::string content : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFF\xFE\x41"}) {
+  for (const std::string content :
+       {"\xEF\xBB\xBF", "\xFF\xFE", "\xFF\xFE\x41", "\xFE\xFF", "\xFE\xFF\x41"}) {
     FakeFile file(content);
     EXPECT_EQ(ReadAllTexts(file), std::vector<std::wstring>{});
   }
@@ -399,7 +409,8 @@ TEST(SettingsReaderTest, StopsAtAnEndlessValue) {
       {"after a closing quote", "\"a\"", "x"},
       {"after good values", "good,values\n", "x", 2},
       {"NUL bytes", "", std::string(1, '\0')},
-      {"UTF-16", "\xFF\xFE", std::string("x\0", 2)},
+      {"UTF-16 LE", "\xFF\xFE", std::string("x\0", 2)},
+      {"UTF-16 BE", "\xFE\xFF", std::string("\0x", 2)},
   };
   for (const Case& test : cases) {
     SCOPED_TRACE(test.name);
@@ -457,7 +468,7 @@ TEST(SettingsReaderTest, BinaryBytesAreJustCharacters) {
 // out the same however the stream cuts the file into pieces.
 TEST(SettingsReaderTest, RandomFilesReadTheSameInAnyPieces) {
   std::mt19937 random(20240517);
-  const std::string steering[] = {",", "\"", "\r", "\n", " ", "\t", "\xEF\xBB\xBF", "\xFF\xFE",
+  const std::string steering[] = {",", "\"", "\r", "\n", " ", "\t", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF",
                                   "\xC3\xA9", "\xE9", "-", "1", "3", "a", std::string(1, '\0')};
   std::uniform_int_distribution<int> length_of(0, 200);
   std::uniform_int_distribution<int> pick(0, std::size(steering) + 1);
