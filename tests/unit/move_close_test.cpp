@@ -23,13 +23,15 @@ TEST(MoveTest, EveryPressOnTheBackgroundSendsTheSameRequest) {
   }
 }
 
-TEST(MoveTest, PressesOnTheFrontControlsSendNothing) {
+TEST(MoveTest, PressesOfAnyButtonOnTheFrontControlsSendNothing) {
   for (runtime::Target control : {launcher::imgTop, launcher::imgCenter, launcher::lblSubj,
                                   launcher::imgLeft, launcher::imgRight}) {
-    FakePlatform platform;
-    launcher::frmTALQO form(platform);
-    form.MouseDown(control, {runtime::kLeftButton, 0, 0, 0});
-    EXPECT_TRUE(platform.calls.empty()) << control;
+    for (int button : {int{runtime::kLeftButton}, int{runtime::kRightButton}, int{runtime::kMiddleButton}}) {
+      FakePlatform platform;
+      launcher::frmTALQO form(platform);
+      form.MouseDown(control, {button, runtime::kShiftMask, 300, 120});
+      EXPECT_TRUE(platform.calls.empty()) << control << " " << button;
+    }
   }
 }
 
