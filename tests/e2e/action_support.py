@@ -60,3 +60,14 @@ def foreign_windows(session, pid):
 
 def button_texts(report):
     return [text.replace("&", "") for text in report["buttons"]]
+
+
+def install_checksum_tool_recorder(session):
+    """Puts the test stand-in for md5sum.exe into the prefix's system folder, without the
+    log of earlier runs. Returns a function that gives the command lines the stand-in was
+    started with so far, one a run, as the system handed them over."""
+    system_folder = session.prefix / "drive_c" / "windows" / "system32"
+    log = system_folder / "md5sum.log"
+    log.unlink(missing_ok=True)
+    session.install_in_system32(session.tool("md5sum.exe"))
+    return lambda: [record["command_line"] for record in log_records(log)]
