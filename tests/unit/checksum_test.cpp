@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "actions/checksum_match.h"
+#include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/frm_talqo.h"
 
@@ -122,6 +123,8 @@ struct SystemPathCase {
   std::wstring answer;
 };
 
+void PrintTo(const SystemPathCase& c, std::ostream* os) { *os << c.name; }
+
 class SystemPathTest : public testing::TestWithParam<SystemPathCase> {};
 
 TEST_P(SystemPathTest, AnswersThePathOnlyWhenItFitsTheBuffer) {
@@ -148,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SystemPathCase{"CallFails", L"C:\\Windows\\system32", true, L""},
                     SystemPathCase{"TwoByteCharsFit", kWide205, false, kWide205},
                     SystemPathCase{"TwoByteCharsTooLong", kWide206, false, L""}),
-    [](const testing::TestParamInfo<SystemPathCase>& info) { return info.param.name; });
+    CaseName());
 
 }  // namespace
 }  // namespace talqo_test

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+
+#include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/file_status.h"
 #include "launcher/frm_talqo.h"
@@ -71,6 +74,8 @@ struct ChoiceCase {
   const wchar_t* opened;  // nullptr: no file opened, the message instead
 };
 
+void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+
 class SettingsChoiceTest : public FormLoadTest, public testing::WithParamInterface<ChoiceCase> {};
 
 TEST_P(SettingsChoiceTest, OpensTheRightFileOrSaysNoneIsPresent) {
@@ -100,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ChoiceCase{"EmptyOverride", true, true, "", L"\\talqo1.ini"},
                     ChoiceCase{"OnlyTalqo1Ini", false, true, "x", L"\\talqo1.ini"},
                     ChoiceCase{"Neither", false, false, "", nullptr}),
-    [](const testing::TestParamInfo<ChoiceCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST_F(FormLoadTest, EmptyOverrideKeepsInitialValuesBlackAndNoSkin) {
   platform_.files[kIni] = "a,b,c,255,255,255,T";
@@ -136,6 +141,8 @@ struct ValuesCase {
   int red, green, blue;
 };
 
+void PrintTo(const ValuesCase& c, std::ostream* os) { *os << c.name; }
+
 class SettingsValuesTest : public FormLoadTest, public testing::WithParamInterface<ValuesCase> {};
 
 TEST_P(SettingsValuesTest, ReadsWhatTheFileDeliversAndSetsTheColour) {
@@ -169,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValuesCase{"MoreThanSeven", "t,n,s,1,2,3,t,junk,more\r\n", {L"t", L"n", L"s", 1, 2, 3, L"T"}, 1, 2, 3},
         ValuesCase{"ColourOutOfRangeIsClamped", "t,n,s,-5,300,128,False", {L"t", L"n", L"s", -5, 300, 128, L"FALSE"}, 0, 255, 128},
         ValuesCase{"BadColourStopsReading", "t,n,s,12,abc,3,T", {L"t", L"n", L"s", 12, 0, 0, L"FALSE"}, 12, 0, 0}),
-    [](const testing::TestParamInfo<ValuesCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST_F(FormLoadTest, TheTailAfterTheSeventhValueIsNeverRead) {
   platform_.files[kIni] = kSeven + std::string(8 << 20, 'x');
@@ -182,6 +189,18 @@ struct SkinFlagCase {
   const wchar_t* stored;
   bool loads;
 };
+
+void PrintTo(const SkinFlagCase& c, std::ostream* os) { *os << testing::PrintToString(std::string(c.flag)); }
+
+// The flag itself names the case; characters a test name cannot hold become underscores.
+std::string FlagName(const testing::TestParamInfo<SkinFlagCase>& info) {
+  std::string name = info.param.flag;
+  if (name.empty()) return "Empty";
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
 
 class SkinFlagTest : public FormLoadTest, public testing::WithParamInterface<SkinFlagCase> {};
 
@@ -201,9 +220,7 @@ INSTANTIATE_TEST_SUITE_P(Flags, SkinFlagTest,
                                          SkinFlagCase{"Yes", L"YES", false}, SkinFlagCase{"Y", L"Y", false},
                                          SkinFlagCase{"1", L"1", false}, SkinFlagCase{"-1", L"-1", false},
                                          SkinFlagCase{"\"T \"", L"T ", false}),
-                         [](const testing::TestParamInfo<SkinFlagCase>& info) {
-                           return "Case" + std::to_string(info.index);
-                         });
+                         FlagName);
 
 TEST_F(FormLoadTest, SkinStopsAtTheFirstPictureThatCannotBeLoaded) {
   platform_.files[kIni] = "t,n,s,9,9,9,T";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/frm_talqo.h"
 
@@ -11,6 +12,8 @@ struct LaunchCase {
   std::string ini;
   std::wstring target;
 };
+
+void PrintTo(const LaunchCase& c, std::ostream* os) { *os << c.name; }
 
 class LaunchTest : public testing::TestWithParam<LaunchCase> {};
 
@@ -40,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LaunchCase{"Url", "\"https://example.org/x\"", L"https://example.org/x"},
                     // Nothing read: an empty text, never a null pointer.
                     LaunchCase{"Empty", "", L""}),
-    [](const testing::TestParamInfo<LaunchCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST(LaunchWithoutSettingsTest, EmptyTargetStillGoesToTheShellAndTheProgramEnds) {
   FakePlatform platform;
