@@ -22,15 +22,15 @@ ControlLayout::ControlLayout(const FormDefinition& form, float twips_per_pixel_x
   }
 }
 
-void ControlLayout::Resize(Target control, Size size) {
+void ControlLayout::Resize(ControlIndex control, Size size) {
   Rect& rect = rects_.at(static_cast<std::size_t>(control));
   rect.right = rect.left + size.width;
   rect.bottom = rect.top + size.height;
 }
 
-Target ControlLayout::HitTest(Point point) const {
+ControlIndex ControlLayout::HitTest(Point point) const {
   for (std::size_t i = 0; i < rects_.size(); ++i) {
-    if (rects_[i].Contains(point)) return static_cast<Target>(i);
+    if (rects_[i].Contains(point)) return static_cast<ControlIndex>(i);
   }
   return kFormSurface;
 }

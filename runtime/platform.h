@@ -81,9 +81,9 @@ class Platform {
   virtual std::unique_ptr<Picture> LoadPicture(const std::wstring& path) = 0;
 
   // The form's controls, named by their index in the stacking order.
-  virtual void SetPicture(Target control, std::unique_ptr<Picture> picture) = 0;
-  virtual void SetCaption(Target control, const std::wstring& caption) = 0;
-  virtual void SetForeColor(Target control, ColorRef color) = 0;
+  virtual void SetPicture(ControlIndex control, std::unique_ptr<Picture> picture) = 0;
+  virtual void SetCaption(ControlIndex control, const std::wstring& caption) = 0;
+  virtual void SetForeColor(ControlIndex control, ColorRef color) = 0;
   virtual void UnloadForm() = 0;
 
   // Modal dialogs

@@ -32,9 +32,9 @@ class FormWindow {
   void Show();
   void Close();
 
-  void SetPicture(Target control, ScopedDeleteObject<HBITMAP> picture);
-  void SetCaption(Target control, const std::wstring& caption);
-  void SetForeColor(Target control, ColorRef color);
+  void SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture);
+  void SetCaption(ControlIndex control, const std::wstring& caption);
+  void SetForeColor(ControlIndex control, ColorRef color);
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam,

@@ -5,16 +5,16 @@
 namespace runtime::win32 {
 
 // Pictures come only from LoadPicture, so any other kind is shown as no picture.
-void Win32Platform::SetPicture(Target control, std::unique_ptr<Picture> picture) {
+void Win32Platform::SetPicture(ControlIndex control, std::unique_ptr<Picture> picture) {
   auto* bitmap = dynamic_cast<BitmapPicture*>(picture.get());
   window_.SetPicture(control, bitmap != nullptr ? bitmap->TakeBitmap() : ScopedDeleteObject<HBITMAP>());
 }
 
-void Win32Platform::SetCaption(Target control, const std::wstring& caption) {
+void Win32Platform::SetCaption(ControlIndex control, const std::wstring& caption) {
   window_.SetCaption(control, caption);
 }
 
-void Win32Platform::SetForeColor(Target control, ColorRef color) {
+void Win32Platform::SetForeColor(ControlIndex control, ColorRef color) {
   window_.SetForeColor(control, color);
 }
 

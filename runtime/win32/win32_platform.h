@@ -43,9 +43,9 @@ class Win32Platform final : public Platform {
   std::unique_ptr<ByteStream> OpenForReading(const std::wstring& path) override;
   std::unique_ptr<Picture> LoadPicture(const std::wstring& path) override;
 
-  void SetPicture(Target control, std::unique_ptr<Picture> picture) override;
-  void SetCaption(Target control, const std::wstring& caption) override;
-  void SetForeColor(Target control, ColorRef color) override;
+  void SetPicture(ControlIndex control, std::unique_ptr<Picture> picture) override;
+  void SetCaption(ControlIndex control, const std::wstring& caption) override;
+  void SetForeColor(ControlIndex control, ColorRef color) override;
   void UnloadForm() override;
 
   void ShowMessage(const std::wstring& text, int style, const std::wstring& title) override;

@@ -4,6 +4,7 @@
 #include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/frm_talqo.h"
+#include "launcher/frm_talqo_definition.h"
 
 namespace talqo_test {
 namespace {
@@ -78,9 +79,9 @@ TEST_F(ChecksumClickTest, EveryClickRunsTheWholeCheckAgain) {
   platform_.files[L"C:\\Windows\\system32\\md5sum.exe"] = "MZ";
   Configure("a.txt,A,abc");
   platform_.input_box_answer = L"wrong";
-  form_.Click(4);  // imgCenter
+  form_.Click(launcher::imgCenter);
   platform_.input_box_answer = L"abc";
-  form_.Click(4);
+  form_.Click(launcher::imgCenter);
   EXPECT_EQ(platform_.CallsNamed(L"GetSystemDirectoryA").size(), 2u);
   EXPECT_EQ(platform_.CallsNamed(L"ShellExecuteA").size(), 2u);
   EXPECT_EQ(platform_.CallsNamed(L"ShowMessage"), (std::vector<std::wstring>{kMismatch, kMatch}));

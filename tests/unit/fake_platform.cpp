@@ -184,18 +184,18 @@ std::unique_ptr<runtime::Picture> FakePlatform::LoadPicture(const std::wstring& 
   return std::make_unique<FakePicture>(picture->second);
 }
 
-void FakePlatform::SetPicture(runtime::Target control, std::unique_ptr<runtime::Picture> picture) {
+void FakePlatform::SetPicture(runtime::ControlIndex control, std::unique_ptr<runtime::Picture> picture) {
   const runtime::Size size = picture->Dimensions();
   Record(L"SetPicture(" + Num(control) + L"," + Num(size.width) + L"x" + Num(size.height) + L")");
   control_pictures[control] = size;
 }
 
-void FakePlatform::SetCaption(runtime::Target control, const std::wstring& caption) {
+void FakePlatform::SetCaption(runtime::ControlIndex control, const std::wstring& caption) {
   Record(L"SetCaption(" + Num(control) + L"," + Quoted(caption) + L")");
   captions[control] = caption;
 }
 
-void FakePlatform::SetForeColor(runtime::Target control, runtime::ColorRef color) {
+void FakePlatform::SetForeColor(runtime::ControlIndex control, runtime::ColorRef color) {
   Record(L"SetForeColor(" + Num(control) + L"," + Num(color) + L")");
 }
 

@@ -28,8 +28,8 @@ class FakePlatform : public runtime::Platform {
 
   // What happened.
   std::vector<std::wstring> calls;
-  std::map<runtime::Target, runtime::Size> control_pictures;
-  std::map<runtime::Target, std::wstring> captions;
+  std::map<runtime::ControlIndex, runtime::Size> control_pictures;
+  std::map<runtime::ControlIndex, std::wstring> captions;
   std::vector<std::wstring> opened_files;
   std::size_t bytes_read = 0;
   bool unloaded = false;
@@ -63,9 +63,9 @@ class FakePlatform : public runtime::Platform {
   std::optional<std::int64_t> FileLength(const std::wstring& path) override;
   std::unique_ptr<runtime::ByteStream> OpenForReading(const std::wstring& path) override;
   std::unique_ptr<runtime::Picture> LoadPicture(const std::wstring& path) override;
-  void SetPicture(runtime::Target control, std::unique_ptr<runtime::Picture> picture) override;
-  void SetCaption(runtime::Target control, const std::wstring& caption) override;
-  void SetForeColor(runtime::Target control, runtime::ColorRef color) override;
+  void SetPicture(runtime::ControlIndex control, std::unique_ptr<runtime::Picture> picture) override;
+  void SetCaption(runtime::ControlIndex control, const std::wstring& caption) override;
+  void SetForeColor(runtime::ControlIndex control, runtime::ColorRef color) override;
   void UnloadForm() override;
   void ShowMessage(const std::wstring& text, int style, const std::wstring& title) override;
   std::wstring InputBox(const std::wstring& prompt, const std::wstring& title,

@@ -3,6 +3,7 @@
 #include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/frm_talqo.h"
+#include "launcher/frm_talqo_definition.h"
 
 namespace talqo_test {
 namespace {
@@ -49,7 +50,7 @@ TEST(LaunchWithoutSettingsTest, EmptyTargetStillGoesToTheShellAndTheProgramEnds)
   FakePlatform platform;
   launcher::frmTALQO form(platform);
   form.Form_Load();
-  form.Click(3);  // imgTop
+  form.Click(launcher::imgTop);
   EXPECT_EQ(platform.CallsNamed(L"ShellExecuteA"),
             std::vector<std::wstring>{L"ShellExecuteA(0,null,\"\",null,\"C:\\Apps\\Talqo\",1)"});
   EXPECT_TRUE(platform.unloaded);
