@@ -3,12 +3,11 @@
 
 #include "launcher/frm_talqo.h"
 #include "runtime/runtime_error.h"
+#include "runtime/system_constants.h"
 
 namespace launcher {
 
 namespace {
-
-constexpr int kRgnCopy = 5;
 
 // The ellipse's box in twips, window coordinates: it leaves out the title bar and frame.
 constexpr float kBoxLeft = 75;
@@ -57,7 +56,7 @@ runtime::RegionHandle frmTALQO::CreateFormRegion() {
     throw;
   }
   const runtime::RegionHandle ellipse = platform_.CreateEllipticRgn(left, top, right, bottom);
-  platform_.CombineRgn(destination, ellipse, ellipse, kRgnCopy);
+  platform_.CombineRgn(destination, ellipse, ellipse, runtime::kRgnCopy);
   platform_.DeleteObject(ellipse);
   return destination;
 }

@@ -4,6 +4,7 @@
 #include "launcher/frm_talqo.h"
 #include "launcher/frm_talqo_definition.h"
 #include "launcher/settings_reader.h"
+#include "runtime/system_constants.h"
 
 namespace launcher {
 
@@ -40,7 +41,8 @@ void frmTALQO::Form_Load() {
   } else if (settings_exists) {
     ReadSettings(directory + L"\\talqo.ini");
   } else {
-    platform_.ShowMessage(L"talqo.ini and/or talqo1.ini not present", 0, L"missing *.ini");
+    platform_.ShowMessage(L"talqo.ini and/or talqo1.ini not present", runtime::kMessageBoxOk,
+                          L"missing *.ini");
     return;
   }
 
