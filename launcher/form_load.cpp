@@ -53,17 +53,13 @@ void frmTALQO::Form_Load() {
   if (LaunchSettings_.SkinFlag == L"TRUE" || LaunchSettings_.SkinFlag == L"T") LoadSkin();
 }
 
-// Reading stops at the first value that cannot be read; the fields from there on keep
-// their initial values. A file that cannot be opened reads as one whose first value fails.
+// The fields from the first value that cannot be read on keep their initial values.
+// A file that cannot be opened reads as one whose first value fails.
 void frmTALQO::ReadSettings(const std::wstring& path) {
   const std::unique_ptr<runtime::ByteStream> file = platform_.OpenForReading(path);
   if (!file) return;
   SettingsReader reader(*file, [this](const std::string& text) { return platform_.AnsiToWide(text); });
-  LaunchSettings& s = LaunchSettings_;
-  (void)(reader.ReadText(s.TargetFile) && reader.ReadText(s.DisplayName) &&
-         reader.ReadText(s.ExpectedChecksum) && reader.ReadInteger(s.LabelRed) &&
-         reader.ReadInteger(s.LabelGreen) && reader.ReadInteger(s.LabelBlue) &&
-         reader.ReadText(s.SkinFlag));
+  ReadLaunchSettings(reader, LaunchSettings_);
 }
 
 void frmTALQO::LoadSkin() {
