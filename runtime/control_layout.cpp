@@ -1,13 +1,8 @@
 #include "runtime/control_layout.h"
 
-#include <cmath>
+#include "runtime/twips.h"
 
 namespace runtime {
-
-int TwipsToPixels(int twips, float twips_per_pixel) {
-  if (!(twips_per_pixel > 0)) return 0;
-  return static_cast<int>(std::nearbyint(static_cast<double>(twips) / twips_per_pixel));
-}
 
 ControlLayout::ControlLayout(const FormDefinition& form, float twips_per_pixel_x,
                              float twips_per_pixel_y)

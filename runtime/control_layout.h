@@ -8,9 +8,6 @@
 
 namespace runtime {
 
-// Twips to pixels on one axis: the quotient rounded to the nearest pixel, halves to even.
-int TwipsToPixels(int twips, float twips_per_pixel);
-
 // Where the form's controls lie in client pixels, in stacking order (front-most first).
 class ControlLayout {
  public:

@@ -3,6 +3,7 @@
 #include "launcher/frm_talqo_definition.h"
 #include "runtime/control_layout.h"
 #include "runtime/mouse_router.h"
+#include "runtime/twips.h"
 
 namespace talqo_test {
 namespace {
