@@ -65,9 +65,9 @@ void frmTALQO::ReadSettings(const std::wstring& path) {
 void frmTALQO::LoadSkin() {
   const std::wstring directory = platform_.ProgramDirectory();
   for (const SkinPicture& skin : kSkin) {
-    std::unique_ptr<runtime::Picture> picture = platform_.LoadPicture(directory + skin.file);
-    if (!picture) return;
-    platform_.SetPicture(skin.control, std::move(picture));
+    const runtime::PictureHandle picture = platform_.LoadPicture(directory + skin.file);
+    if (picture == runtime::kNoPicture) return;
+    platform_.SetPicture(skin.control, picture);
   }
 }
 

@@ -1,6 +1,5 @@
 #include "runtime/win32/form_scene.h"
 
-#include "runtime/win32/bitmap_picture.h"
 #include "runtime/win32/screen.h"
 
 namespace runtime::win32 {
@@ -8,6 +7,13 @@ namespace runtime::win32 {
 namespace {
 
 constexpr int kPointsPerInch = 72;
+
+// Width and height of a bitmap in pixels; empty when they cannot be had.
+Size BitmapSize(HBITMAP bitmap) {
+  BITMAP description{};
+  if (::GetObjectW(bitmap, sizeof description, &description) == 0) return {};
+  return {description.bmWidth, description.bmHeight};
+}
 
 ScopedDeleteObject<HBITMAP> LoadBuiltInBitmap(HINSTANCE instance, int resource) {
   return ScopedDeleteObject<HBITMAP>(static_cast<HBITMAP>(::LoadImageW(
