@@ -35,12 +35,8 @@ TEST_F(CaptionTest, EachCaptionIsThePrefixAndDisplayNameExactly) {
 
 TEST_F(CaptionTest, WithoutSettingsThePrefixesStandAlone) {
   form_.Form_Load();
-  const std::wstring checksum = CaptionAfterMoveOver(launcher::imgCenter);
-  EXPECT_EQ(checksum, L"Generate and compare MD5 Checksum for: ");
-  EXPECT_EQ(checksum.size(), 39u);
-  const std::wstring launch = CaptionAfterMoveOver(launcher::imgTop);
-  EXPECT_EQ(launch, L"Launch: ");
-  EXPECT_EQ(launch.size(), 8u);
+  EXPECT_EQ(CaptionAfterMoveOver(launcher::imgCenter), L"Generate and compare MD5 Checksum for: ");
+  EXPECT_EQ(CaptionAfterMoveOver(launcher::imgTop), L"Launch: ");
 }
 
 TEST_F(CaptionTest, ButtonsAndShiftKeysChangeNothing) {

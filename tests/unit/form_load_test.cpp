@@ -241,31 +241,38 @@ TEST_F(FormLoadTest, NoSkinFolderLeavesEveryBuiltInPicture) {
   EXPECT_TRUE(platform_.CallsNamed(L"ShowMessage").empty());
 }
 
+// Answers one scripted length and remembers which path it was asked about.
 class LengthPlatform : public FakePlatform {
  public:
   std::optional<std::int64_t> length;
-  std::optional<std::int64_t> FileLength(const std::wstring&) override { return length; }
+  std::vector<std::wstring> asked;
+  std::optional<std::int64_t> FileLength(const std::wstring& path) override {
+    asked.push_back(path);
+    return length;
+  }
 };
 
 TEST(FileStatusTest, MapsTheLengthToMinusOneZeroOrOne) {
-  const std::vector<std::pair<std::optional<std::int64_t>, int>> cases = {
-      {std::nullopt, -1}, {-1, -1}, {0, 0}, {1, 1}, {2147483648LL, 1}, {5000000000LL, 1}};
-  for (const auto& [length, expected] : cases) {
+  struct Case {
+    const char* file;
+    std::optional<std::int64_t> length;
+    int status;
+  };
+  const Case cases[] = {
+      {"missing, a folder or a bad name", std::nullopt, -1},
+      {"a negative length", -1, -1},
+      {"empty", 0, 0},
+      {"one byte", 1, 1},
+      {"2 GiB", 2147483648LL, 1},
+      {"5 GB", 5000000000LL, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
     LengthPlatform platform;
-    platform.length = length;
-    EXPECT_EQ(launcher::FileStatus(platform, L"C:\\x"), expected) << (length ? *length : -999);
+    platform.length = c.length;
+    EXPECT_EQ(launcher::FileStatus(platform, L"C:\\x"), c.status);
+    EXPECT_EQ(platform.asked, std::vector<std::wstring>{L"C:\\x"});
   }
-}
-
-TEST(FileStatusTest, MissingFolderAndExistingFiles) {
-  FakePlatform platform;
-  platform.files[L"C:\\empty"] = "";
-  platform.files[L"C:\\data"] = "x";
-  platform.folders.insert(L"C:\\folder");
-  EXPECT_EQ(launcher::FileStatus(platform, L"C:\\empty"), 0);
-  EXPECT_EQ(launcher::FileStatus(platform, L"C:\\data"), 1);
-  EXPECT_EQ(launcher::FileStatus(platform, L"C:\\folder"), -1);
-  EXPECT_EQ(launcher::FileStatus(platform, L"C:\\no\\such\\file"), -1);
 }
 
 }  // namespace
