@@ -2,12 +2,13 @@
 #include "actions/full_path.h"
 #include "launcher/file_status.h"
 #include "launcher/frm_talqo.h"
+#include "runtime/system_constants.h"
 
 namespace launcher {
 
 namespace {
-constexpr int kShowNormal = 1;
-constexpr int kOkOnly = 0;
+using runtime::kMessageBoxOk;
+using runtime::kShowNormal;
 constexpr int kInputBoxCorner = 50;  // twips from the screen's left and top edges
 constexpr const wchar_t* kToolDownload = L"https://gnuwin32.sourceforge.net/packages/coreutils.htm";
 }  // namespace
@@ -16,7 +17,7 @@ void frmTALQO::imgCenter_Click() {
   const std::wstring tool = GetSystemPath() + L"\\md5sum.exe";
   if (FileStatus(platform_, tool) < 0) {
     platform_.ShowMessage(std::wstring(L"Error: Please install md5sum available at ") + kToolDownload,
-                          kOkOnly, L"Missing File(s)");
+                          kMessageBoxOk, L"Missing File(s)");
     return;
   }
 
@@ -36,7 +37,7 @@ void frmTALQO::imgCenter_Click() {
   platform_.ShowMessage(ChecksumsMatch(answer, LaunchSettings_.ExpectedChecksum)
                             ? L"Checksums Match!"
                             : L"Checksums do NOT Match. Please do not share this file.",
-                        kOkOnly, L"Result:");
+                        kMessageBoxOk, L"Result:");
 }
 
 }  // namespace launcher

@@ -1,10 +1,9 @@
 #include "launcher/frm_talqo.h"
+#include "runtime/system_constants.h"
 
 namespace launcher {
 
-namespace {
-constexpr int kShowNormal = 1;
-}
+using runtime::kShowNormal;
 
 // The shell's answer is deliberately disregarded: whatever it did, the launcher's job
 // is over. The program's directory is given as the working directory so that a bare

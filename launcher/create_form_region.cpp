@@ -1,14 +1,14 @@
 #include <cmath>
-#include <limits>
+#include <optional>
 
 #include "launcher/frm_talqo.h"
 #include "runtime/runtime_error.h"
+#include "runtime/system_constants.h"
+#include "runtime/twips.h"
 
 namespace launcher {
 
 namespace {
-
-constexpr int kRgnCopy = 5;
 
 // The ellipse's box in twips, window coordinates: it leaves out the title bar and frame.
 constexpr float kBoxLeft = 75;
@@ -16,24 +16,15 @@ constexpr float kBoxTop = 750;
 constexpr float kBoxRight = 7800;
 constexpr float kBoxBottom = 7830;
 
-// The quotient of two single-precision values, formed in double precision and not
-// narrowed first: 7830 / 13.846154f is 565.49998..., which narrowed would be 565.5 and
-// round to 566 instead of 565. Exceptional divisions raise the runtime's errors.
+// Exceptional divisions raise the runtime's errors: a number divided by 0 is a division by
+// zero; 0/0, a ratio or a length that is no number, and an answer outside 32 bits overflow.
 int ToPixels(float twips, float twips_per_pixel) {
-  if (std::isnan(twips) || std::isnan(twips_per_pixel)) throw runtime::OverflowError();
-  if (twips_per_pixel == 0) {
-    if (twips == 0) throw runtime::OverflowError();  // 0/0: the invalid operation
+  if (twips_per_pixel == 0 && twips != 0 && !std::isnan(twips)) {
     throw runtime::DivisionByZeroError();
   }
-  const double quotient = static_cast<double>(twips) / static_cast<double>(twips_per_pixel);
-  if (std::isinf(quotient)) throw runtime::OverflowError();
-  // Halves go to the even neighbour: the default rounding mode of nearbyint.
-  const double rounded = std::nearbyint(quotient);
-  if (rounded < std::numeric_limits<std::int32_t>::min() ||
-      rounded > std::numeric_limits<std::int32_t>::max()) {
-    throw runtime::OverflowError();
-  }
-  return static_cast<int>(rounded);
+  const std::optional<int> pixels = runtime::RoundTwipsToPixels(twips, twips_per_pixel);
+  if (!pixels) throw runtime::OverflowError();
+  return *pixels;
 }
 
 }  // namespace
@@ -57,7 +48,7 @@ runtime::RegionHandle frmTALQO::CreateFormRegion() {
     throw;
   }
   const runtime::RegionHandle ellipse = platform_.CreateEllipticRgn(left, top, right, bottom);
-  platform_.CombineRgn(destination, ellipse, ellipse, kRgnCopy);
+  platform_.CombineRgn(destination, ellipse, ellipse, runtime::kRgnCopy);
   platform_.DeleteObject(ellipse);
   return destination;
 }

@@ -4,6 +4,7 @@
 #include "launcher/frm_talqo.h"
 #include "launcher/frm_talqo_definition.h"
 #include "launcher/settings_reader.h"
+#include "runtime/system_constants.h"
 
 namespace launcher {
 
@@ -40,7 +41,8 @@ void frmTALQO::Form_Load() {
   } else if (settings_exists) {
     ReadSettings(directory + L"\\talqo.ini");
   } else {
-    platform_.ShowMessage(L"talqo.ini and/or talqo1.ini not present", 0, L"missing *.ini");
+    platform_.ShowMessage(L"talqo.ini and/or talqo1.ini not present", runtime::kMessageBoxOk,
+                          L"missing *.ini");
     return;
   }
 
@@ -51,25 +53,21 @@ void frmTALQO::Form_Load() {
   if (LaunchSettings_.SkinFlag == L"TRUE" || LaunchSettings_.SkinFlag == L"T") LoadSkin();
 }
 
-// Reading stops at the first value that cannot be read; the fields from there on keep
-// their initial values. A file that cannot be opened reads as one whose first value fails.
+// The fields from the first value that cannot be read on keep their initial values.
+// A file that cannot be opened reads as one whose first value fails.
 void frmTALQO::ReadSettings(const std::wstring& path) {
   const std::unique_ptr<runtime::ByteStream> file = platform_.OpenForReading(path);
   if (!file) return;
   SettingsReader reader(*file, [this](const std::string& text) { return platform_.AnsiToWide(text); });
-  LaunchSettings& s = LaunchSettings_;
-  (void)(reader.ReadText(s.TargetFile) && reader.ReadText(s.DisplayName) &&
-         reader.ReadText(s.ExpectedChecksum) && reader.ReadInteger(s.LabelRed) &&
-         reader.ReadInteger(s.LabelGreen) && reader.ReadInteger(s.LabelBlue) &&
-         reader.ReadText(s.SkinFlag));
+  ReadLaunchSettings(reader, LaunchSettings_);
 }
 
 void frmTALQO::LoadSkin() {
   const std::wstring directory = platform_.ProgramDirectory();
   for (const SkinPicture& skin : kSkin) {
-    std::unique_ptr<runtime::Picture> picture = platform_.LoadPicture(directory + skin.file);
-    if (!picture) return;
-    platform_.SetPicture(skin.control, std::move(picture));
+    const runtime::PictureHandle picture = platform_.LoadPicture(directory + skin.file);
+    if (picture == runtime::kNoPicture) return;
+    platform_.SetPicture(skin.control, picture);
   }
 }
 

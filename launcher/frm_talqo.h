@@ -15,9 +15,9 @@ class frmTALQO : public runtime::FormEvents {
   explicit frmTALQO(runtime::Platform& platform) : platform_(platform) {}
 
   void Load() override;
-  void MouseDown(runtime::Target target, const runtime::MouseArgs& args) override;
-  void MouseMove(runtime::Target target, const runtime::MouseArgs& args) override;
-  void Click(runtime::Target target) override;
+  void MouseDown(runtime::ControlIndex control, const runtime::MouseArgs& args) override;
+  void MouseMove(runtime::ControlIndex control, const runtime::MouseArgs& args) override;
+  void Click(runtime::ControlIndex control) override;
 
   const LaunchSettings& Settings() const { return LaunchSettings_; }
 

@@ -26,7 +26,7 @@ runtime::ControlDefinition CaptionLabel() {
   control.height = 1575;
   control.caption = L"T.A.L.Q.O.";
   control.fore_color = runtime::Rgb(0, 0, 0);
-  control.font = {L"MS Sans Serif", 12, 700, 0};
+  control.font = {L"MS Sans Serif", 12, runtime::kFontWeightBold, runtime::kAnsiCharset};
   return control;
 }
 

@@ -4,20 +4,20 @@
 namespace launcher {
 
 // The window's event table: an event with no procedure here is dropped, and is not
-// passed on to the controls behind its target.
+// passed on to the controls behind the one it landed on.
 
 void frmTALQO::Load() { Form_Load(); }
 
-void frmTALQO::MouseDown(runtime::Target target, const runtime::MouseArgs& args) {
-  if (target == runtime::kFormSurface) {
+void frmTALQO::MouseDown(runtime::ControlIndex control, const runtime::MouseArgs& args) {
+  if (control == runtime::kFormSurface) {
     Form_MouseDown(args);
-  } else if (target == imgSkin) {
+  } else if (control == imgSkin) {
     imgSkin_MouseDown(args);
   }
 }
 
-void frmTALQO::MouseMove(runtime::Target target, const runtime::MouseArgs& args) {
-  switch (target) {
+void frmTALQO::MouseMove(runtime::ControlIndex control, const runtime::MouseArgs& args) {
+  switch (control) {
     case imgTop: imgTop_MouseMove(args); break;
     case imgCenter: imgCenter_MouseMove(args); break;
     case lblSubj: lblSubj_MouseMove(args); break;
@@ -25,8 +25,8 @@ void frmTALQO::MouseMove(runtime::Target target, const runtime::MouseArgs& args)
   }
 }
 
-void frmTALQO::Click(runtime::Target target) {
-  switch (target) {
+void frmTALQO::Click(runtime::ControlIndex control) {
+  switch (control) {
     case imgTop: imgTop_Click(); break;
     case imgCenter: imgCenter_Click(); break;
     case lblSubj: lblSubj_Click(); break;

@@ -5,6 +5,8 @@
 
 namespace launcher {
 
+class SettingsReader;
+
 // The seven values of the settings file, in file order.
 struct LaunchSettings {
   std::wstring TargetFile;
@@ -15,5 +17,9 @@ struct LaunchSettings {
   std::int16_t LabelBlue = 0;
   std::wstring SkinFlag;
 };
+
+// Reads the values into `settings` in file order until one cannot be read; that field and
+// the ones after it keep what they held. The answer is how many were read, 0 to 7.
+int ReadLaunchSettings(SettingsReader& reader, LaunchSettings& settings);
 
 }  // namespace launcher

@@ -1,11 +1,7 @@
 #include "launcher/frm_talqo.h"
+#include "runtime/system_constants.h"
 
 namespace launcher {
-
-namespace {
-constexpr unsigned kNonClientLeftButtonDown = 0xA1;  // WM_NCLBUTTONDOWN
-constexpr std::uintptr_t kHitCaption = 2;             // HTCAPTION
-}  // namespace
 
 void frmTALQO::Form_MouseDown(const runtime::MouseArgs&) { RequestMove(); }
 
@@ -16,7 +12,8 @@ void frmTALQO::imgSkin_MouseDown(const runtime::MouseArgs&) { RequestMove(); }
 // the press; the capture must go first or the system's move loop never starts.
 void frmTALQO::RequestMove() {
   platform_.ReleaseCapture();
-  platform_.SendMessageA(platform_.FormWindow(), kNonClientLeftButtonDown, kHitCaption, 0);
+  platform_.SendMessageA(platform_.FormWindow(), runtime::kNonClientLeftButtonDown,
+                         runtime::kHitCaption, 0);
 }
 
 void frmTALQO::lblSubj_Click() { platform_.UnloadForm(); }

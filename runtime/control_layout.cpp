@@ -1,13 +1,8 @@
 #include "runtime/control_layout.h"
 
-#include <cmath>
+#include "runtime/twips.h"
 
 namespace runtime {
-
-int TwipsToPixels(int twips, float twips_per_pixel) {
-  if (!(twips_per_pixel > 0)) return 0;
-  return static_cast<int>(std::nearbyint(static_cast<double>(twips) / twips_per_pixel));
-}
 
 ControlLayout::ControlLayout(const FormDefinition& form, float twips_per_pixel_x,
                              float twips_per_pixel_y)
@@ -22,15 +17,15 @@ ControlLayout::ControlLayout(const FormDefinition& form, float twips_per_pixel_x
   }
 }
 
-void ControlLayout::Resize(Target control, Size size) {
+void ControlLayout::Resize(ControlIndex control, Size size) {
   Rect& rect = rects_.at(static_cast<std::size_t>(control));
   rect.right = rect.left + size.width;
   rect.bottom = rect.top + size.height;
 }
 
-Target ControlLayout::HitTest(Point point) const {
+ControlIndex ControlLayout::HitTest(Point point) const {
   for (std::size_t i = 0; i < rects_.size(); ++i) {
-    if (rects_[i].Contains(point)) return static_cast<Target>(i);
+    if (rects_[i].Contains(point)) return static_cast<ControlIndex>(i);
   }
   return kFormSurface;
 }

@@ -8,9 +8,6 @@
 
 namespace runtime {
 
-// Twips to pixels on one axis: the quotient rounded to the nearest pixel, halves to even.
-int TwipsToPixels(int twips, float twips_per_pixel);
-
 // Where the form's controls lie in client pixels, in stacking order (front-most first).
 class ControlLayout {
  public:
@@ -18,13 +15,15 @@ class ControlLayout {
 
   Size ClientSize() const { return client_; }
   int ControlCount() const { return static_cast<int>(rects_.size()); }
-  Rect ControlRect(Target control) const { return rects_.at(static_cast<std::size_t>(control)); }
+  Rect ControlRect(ControlIndex control) const {
+    return rects_.at(static_cast<std::size_t>(control));
+  }
 
   // A picture control takes its picture's size and keeps its upper-left corner.
-  void Resize(Target control, Size size);
+  void Resize(ControlIndex control, Size size);
 
   // The front-most control whose rectangle holds the point, else the form's own surface.
-  Target HitTest(Point point) const;
+  ControlIndex HitTest(Point point) const;
 
  private:
   Size client_;

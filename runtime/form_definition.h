@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/system_constants.h"
+
 namespace runtime {
 
 // A colour as Windows stores it: red in the lowest byte, then green, then blue.
@@ -19,8 +21,8 @@ enum class ControlKind { Picture, Label };
 struct FontDefinition {
   std::wstring face;
   int points = 0;
-  int weight = 400;
-  int charset = 0;
+  int weight = kFontWeightNormal;
+  int charset = kAnsiCharset;
 };
 
 // Design-time description of one control; places and sizes in twips.

@@ -4,8 +4,8 @@ namespace runtime {
 
 // Where a mouse event lands: a control's index in the form's stacking order,
 // or the window's own surface.
-using Target = int;
-constexpr Target kFormSurface = -1;
+using ControlIndex = int;
+constexpr ControlIndex kFormSurface = -1;
 
 enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 enum ShiftKey { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
@@ -24,9 +24,9 @@ class FormEvents {
  public:
   virtual ~FormEvents() = default;
   virtual void Load() = 0;
-  virtual void MouseDown(Target target, const MouseArgs& args) = 0;
-  virtual void MouseMove(Target target, const MouseArgs& args) = 0;
-  virtual void Click(Target target) = 0;
+  virtual void MouseDown(ControlIndex control, const MouseArgs& args) = 0;
+  virtual void MouseMove(ControlIndex control, const MouseArgs& args) = 0;
+  virtual void Click(ControlIndex control) = 0;
 };
 
 }  // namespace runtime

@@ -1,12 +1,9 @@
 #include "runtime/form_start.h"
 
 #include "runtime/runtime_error.h"
+#include "runtime/system_constants.h"
 
 namespace runtime {
-
-namespace {
-constexpr int kCriticalStyle = 16;
-}
 
 std::optional<int> LoadForm(Platform& platform, FormEvents& form, const std::wstring& app_title) {
   try {
@@ -15,7 +12,7 @@ std::optional<int> LoadForm(Platform& platform, FormEvents& form, const std::wst
   } catch (const RuntimeError& error) {
     platform.ShowMessage(
         L"Run-time error '" + std::to_wstring(error.number()) + L"':\r\n\r\n" + error.description(),
-        kCriticalStyle, app_title);
+        kMessageBoxIconError, app_title);
     return error.number();
   }
 }

@@ -10,32 +10,32 @@ MouseRouter::MouseRouter(const ControlLayout& layout, FormEvents& events, float 
       twips_per_pixel_y_(twips_per_pixel_y) {}
 
 void MouseRouter::ButtonDown(Point point, int button, int shift) {
-  const Target target = layout_.HitTest(point);
+  const ControlIndex control = layout_.HitTest(point);
   if (button == kLeftButton) {
     left_pressed_ = true;
-    pressed_target_ = target;
+    pressed_control_ = control;
   }
-  events_.MouseDown(target, ArgsAt(target, point, button, shift));
+  events_.MouseDown(control, ArgsAt(control, point, button, shift));
 }
 
 void MouseRouter::ButtonUp(Point point, int button) {
   if (button != kLeftButton || !left_pressed_) return;
   left_pressed_ = false;
-  const Target target = layout_.HitTest(point);
+  const ControlIndex control = layout_.HitTest(point);
   // The click may unload the form, so it is the last thing this call does.
-  if (target == pressed_target_) events_.Click(target);
+  if (control == pressed_control_) events_.Click(control);
 }
 
 void MouseRouter::Move(Point point, int buttons, int shift) {
-  const Target target = layout_.HitTest(point);
-  events_.MouseMove(target, ArgsAt(target, point, buttons, shift));
+  const ControlIndex control = layout_.HitTest(point);
+  events_.MouseMove(control, ArgsAt(control, point, buttons, shift));
 }
 
-// Event positions are in twips from the target's upper-left corner.
-MouseArgs MouseRouter::ArgsAt(Target target, Point point, int button, int shift) const {
+// Event positions are in twips from the control's upper-left corner.
+MouseArgs MouseRouter::ArgsAt(ControlIndex control, Point point, int button, int shift) const {
   Point origin;
-  if (target != kFormSurface) {
-    const Rect rect = layout_.ControlRect(target);
+  if (control != kFormSurface) {
+    const Rect rect = layout_.ControlRect(control);
     origin = {rect.left, rect.top};
   }
   return {button, shift, static_cast<float>(point.x - origin.x) * twips_per_pixel_x_,

@@ -7,7 +7,7 @@ namespace runtime {
 
 // Turns the window's raw mouse input into the form's events: each event goes to the
 // front-most control under the pointer (or the form's surface) and to nothing behind it.
-// A click is a left press and a left release over the same target.
+// A click is a left press and a left release over the same control, or both over the surface.
 class MouseRouter {
  public:
   MouseRouter(const ControlLayout& layout, FormEvents& events, float twips_per_pixel_x,
@@ -18,14 +18,14 @@ class MouseRouter {
   void Move(Point point, int buttons, int shift);
 
  private:
-  MouseArgs ArgsAt(Target target, Point point, int button, int shift) const;
+  MouseArgs ArgsAt(ControlIndex control, Point point, int button, int shift) const;
 
   const ControlLayout& layout_;
   FormEvents& events_;
   float twips_per_pixel_x_;
   float twips_per_pixel_y_;
   bool left_pressed_ = false;
-  Target pressed_target_ = kFormSurface;
+  ControlIndex pressed_control_ = kFormSurface;
 };
 
 }  // namespace runtime

@@ -8,13 +8,15 @@
 
 #include "runtime/form_definition.h"
 #include "runtime/form_events.h"
-#include "runtime/geometry.h"
 
 namespace runtime {
 
 // Opaque values of the system; portable code only passes them on.
 using RegionHandle = std::uintptr_t;
 using WindowHandle = std::uintptr_t;
+// A loaded picture; the system keeps it until a control takes it.
+using PictureHandle = std::uintptr_t;
+constexpr PictureHandle kNoPicture = 0;
 
 // A file opened for sequential reading; closed when destroyed.
 class ByteStream {
@@ -22,13 +24,6 @@ class ByteStream {
   virtual ~ByteStream() = default;
   // Fills up to `size` bytes; 0 means the end of the file or a failed read.
   virtual std::size_t Read(char* buffer, std::size_t size) = 0;
-};
-
-// A loaded picture; released when destroyed unless a control has taken it.
-class Picture {
- public:
-  virtual ~Picture() = default;
-  virtual Size Dimensions() const = 0;
 };
 
 // Text that the system receives as a null pointer when absent.
@@ -80,13 +75,14 @@ class Platform {
   virtual std::optional<std::int64_t> FileLength(const std::wstring& path) = 0;
   // Null when the file cannot be opened.
   virtual std::unique_ptr<ByteStream> OpenForReading(const std::wstring& path) = 0;
-  // Null when the file is not a picture that can be loaded.
-  virtual std::unique_ptr<Picture> LoadPicture(const std::wstring& path) = 0;
+  // kNoPicture when the file is not a picture that can be loaded.
+  virtual PictureHandle LoadPicture(const std::wstring& path) = 0;
 
-  // The form's controls, named by their index in the stacking order.
-  virtual void SetPicture(Target control, std::unique_ptr<Picture> picture) = 0;
-  virtual void SetCaption(Target control, const std::wstring& caption) = 0;
-  virtual void SetForeColor(Target control, ColorRef color) = 0;
+  // The form's controls, named by their index in the stacking order. A picture control
+  // takes the picture and its size; a handle LoadPicture did not give shows no picture.
+  virtual void SetPicture(ControlIndex control, PictureHandle picture) = 0;
+  virtual void SetCaption(ControlIndex control, const std::wstring& caption) = 0;
+  virtual void SetForeColor(ControlIndex control, ColorRef color) = 0;
   virtual void UnloadForm() = 0;
 
   // Modal dialogs

@@ -16,6 +16,9 @@ void LoadDllsFromSystemFolderOnly() {
         reinterpret_cast<void (*)()>(address));
     set_default_dll_directories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   }
+  // Where the call above is missing, this is what remains: an empty text, unlike a null
+  // pointer (which would restore the default order), takes the current directory out of
+  // the search order of LoadLibrary. Only the call above leaves out the program's folder too.
   ::SetDllDirectoryW(L"");
 }
 

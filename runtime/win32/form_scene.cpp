@@ -1,6 +1,5 @@
 #include "runtime/win32/form_scene.h"
 
-#include "runtime/win32/bitmap_picture.h"
 #include "runtime/win32/screen.h"
 
 namespace runtime::win32 {
@@ -8,6 +7,13 @@ namespace runtime::win32 {
 namespace {
 
 constexpr int kPointsPerInch = 72;
+
+// Width and height of a bitmap in pixels; empty when they cannot be had.
+Size BitmapSize(HBITMAP bitmap) {
+  BITMAP description{};
+  if (::GetObjectW(bitmap, sizeof description, &description) == 0) return {};
+  return {description.bmWidth, description.bmHeight};
+}
 
 ScopedDeleteObject<HBITMAP> LoadBuiltInBitmap(HINSTANCE instance, int resource) {
   return ScopedDeleteObject<HBITMAP>(static_cast<HBITMAP>(::LoadImageW(
@@ -39,40 +45,42 @@ FormScene::FormScene(HINSTANCE instance, const FormDefinition& form, float twips
     }
     controls_.push_back(std::move(control));
     if (definition.kind == ControlKind::Picture) {
-      const Target index = static_cast<Target>(controls_.size() - 1);
+      const ControlIndex index = static_cast<ControlIndex>(controls_.size() - 1);
       SetPicture(index, LoadBuiltInBitmap(instance, definition.picture_resource));
     }
   }
 }
 
-const WindowlessControl& FormScene::Control(Target control) const {
+const WindowlessControl& FormScene::Control(ControlIndex control) const {
   return controls_.at(static_cast<std::size_t>(control));
 }
 
-WindowlessControl& FormScene::Control(Target control) {
+WindowlessControl& FormScene::Control(ControlIndex control) {
   return controls_.at(static_cast<std::size_t>(control));
 }
 
-bool FormScene::Holds(Target control, ControlKind kind) const {
+bool FormScene::Holds(ControlIndex control, ControlKind kind) const {
   return control >= 0 && static_cast<std::size_t>(control) < controls_.size() &&
          controls_[static_cast<std::size_t>(control)].kind == kind;
 }
 
-bool FormScene::IsPicture(Target control) const { return Holds(control, ControlKind::Picture); }
+bool FormScene::IsPicture(ControlIndex control) const {
+  return Holds(control, ControlKind::Picture);
+}
 
-bool FormScene::IsLabel(Target control) const { return Holds(control, ControlKind::Label); }
+bool FormScene::IsLabel(ControlIndex control) const { return Holds(control, ControlKind::Label); }
 
-void FormScene::SetPicture(Target control, ScopedDeleteObject<HBITMAP> picture) {
+void FormScene::SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture) {
   if (!IsPicture(control)) return;
   if (picture) layout_.Resize(control, BitmapSize(picture.get()));
   Control(control).picture = std::move(picture);
 }
 
-void FormScene::SetCaption(Target control, const std::wstring& caption) {
+void FormScene::SetCaption(ControlIndex control, const std::wstring& caption) {
   if (IsLabel(control)) Control(control).caption = caption;
 }
 
-void FormScene::SetForeColor(Target control, ColorRef color) {
+void FormScene::SetForeColor(ControlIndex control, ColorRef color) {
   if (IsLabel(control)) Control(control).fore_color = color;
 }
 

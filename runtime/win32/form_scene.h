@@ -30,21 +30,21 @@ class FormScene {
 
   const ControlLayout& Layout() const { return layout_; }
   ColorRef BackColor() const { return back_color_; }
-  const WindowlessControl& Control(Target control) const;
+  const WindowlessControl& Control(ControlIndex control) const;
 
   // Whether `control` names a control of that kind.
-  bool IsPicture(Target control) const;
-  bool IsLabel(Target control) const;
+  bool IsPicture(ControlIndex control) const;
+  bool IsLabel(ControlIndex control) const;
 
   // The control takes the bitmap and its size, keeping its upper-left corner;
   // without a bitmap it shows nothing and keeps its size.
-  void SetPicture(Target control, ScopedDeleteObject<HBITMAP> picture);
-  void SetCaption(Target control, const std::wstring& caption);
-  void SetForeColor(Target control, ColorRef color);
+  void SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture);
+  void SetCaption(ControlIndex control, const std::wstring& caption);
+  void SetForeColor(ControlIndex control, ColorRef color);
 
  private:
-  bool Holds(Target control, ControlKind kind) const;
-  WindowlessControl& Control(Target control);
+  bool Holds(ControlIndex control, ControlKind kind) const;
+  WindowlessControl& Control(ControlIndex control);
 
   ControlLayout layout_;
   ColorRef back_color_;

@@ -77,7 +77,7 @@ void FormWindow::Close() {
   if (window_ != nullptr) ::DestroyWindow(window_);
 }
 
-void FormWindow::SetPicture(Target control, ScopedDeleteObject<HBITMAP> picture) {
+void FormWindow::SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture) {
   if (!scene_.IsPicture(control)) return;
   const Rect before = scene_.Layout().ControlRect(control);
   scene_.SetPicture(control, std::move(picture));
@@ -85,13 +85,13 @@ void FormWindow::SetPicture(Target control, ScopedDeleteObject<HBITMAP> picture)
   Invalidate(scene_.Layout().ControlRect(control));
 }
 
-void FormWindow::SetCaption(Target control, const std::wstring& caption) {
+void FormWindow::SetCaption(ControlIndex control, const std::wstring& caption) {
   if (!scene_.IsLabel(control)) return;
   scene_.SetCaption(control, caption);
   Invalidate(scene_.Layout().ControlRect(control));
 }
 
-void FormWindow::SetForeColor(Target control, ColorRef color) {
+void FormWindow::SetForeColor(ControlIndex control, ColorRef color) {
   if (!scene_.IsLabel(control)) return;
   scene_.SetForeColor(control, color);
   Invalidate(scene_.Layout().ControlRect(control));

@@ -24,6 +24,9 @@ class FormWindow {
   ~FormWindow();
 
   HWND Handle() const { return window_; }
+  // The screen's, read once: the program is not DPI-aware, so they hold while it runs.
+  float TwipsPerPixelX() const { return twips_per_pixel_x_; }
+  float TwipsPerPixelY() const { return twips_per_pixel_y_; }
   bool IsOpen() const { return window_ != nullptr; }
   bool IsVisible() const { return window_ != nullptr && ::IsWindowVisible(window_) != FALSE; }
 
@@ -32,9 +35,9 @@ class FormWindow {
   void Show();
   void Close();
 
-  void SetPicture(Target control, ScopedDeleteObject<HBITMAP> picture);
-  void SetCaption(Target control, const std::wstring& caption);
-  void SetForeColor(Target control, ColorRef color);
+  void SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture);
+  void SetCaption(ControlIndex control, const std::wstring& caption);
+  void SetForeColor(ControlIndex control, ColorRef color);
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam,

@@ -34,7 +34,7 @@ void PaintScene(HDC dc, const RECT& area, const FormScene& scene) {
   const ScopedDeleteObject<HBRUSH> back(::CreateSolidBrush(scene.BackColor()));
   if (back) ::FillRect(dc, &area, back.get());
   const ControlLayout& layout = scene.Layout();
-  for (Target control = layout.ControlCount() - 1; control >= 0; --control) {
+  for (ControlIndex control = layout.ControlCount() - 1; control >= 0; --control) {
     const WindowlessControl& drawn = scene.Control(control);
     if (drawn.kind == ControlKind::Label) {
       DrawLabel(dc, drawn, layout.ControlRect(control));

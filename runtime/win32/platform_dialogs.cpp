@@ -1,6 +1,6 @@
 #include "runtime/win32/win32_platform.h"
 
-#include "runtime/control_layout.h"
+#include "runtime/twips.h"
 #include "runtime/win32/input_box.h"
 
 namespace runtime::win32 {

@@ -1,6 +1,5 @@
 #include "runtime/win32/win32_platform.h"
 
-#include "runtime/win32/bitmap_picture.h"
 #include "runtime/win32/file_stream.h"
 
 namespace runtime::win32 {
@@ -55,12 +54,14 @@ std::unique_ptr<ByteStream> Win32Platform::OpenForReading(const std::wstring& pa
   return std::make_unique<FileStream>(std::move(file));
 }
 
-std::unique_ptr<Picture> Win32Platform::LoadPicture(const std::wstring& path) {
-  if (!IsUsableName(path)) return nullptr;
+PictureHandle Win32Platform::LoadPicture(const std::wstring& path) {
+  if (!IsUsableName(path)) return kNoPicture;
   ScopedDeleteObject<HBITMAP> bitmap(static_cast<HBITMAP>(::LoadImageW(
       nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-  if (!bitmap) return nullptr;
-  return std::make_unique<BitmapPicture>(std::move(bitmap));
+  if (!bitmap) return kNoPicture;
+  const auto handle = reinterpret_cast<PictureHandle>(bitmap.get());
+  loaded_pictures_.insert_or_assign(handle, std::move(bitmap));
+  return handle;
 }
 
 }  // namespace runtime::win32

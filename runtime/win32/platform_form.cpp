@@ -1,20 +1,24 @@
 #include "runtime/win32/win32_platform.h"
 
-#include "runtime/win32/bitmap_picture.h"
-
 namespace runtime::win32 {
 
-// Pictures come only from LoadPicture, so any other kind is shown as no picture.
-void Win32Platform::SetPicture(Target control, std::unique_ptr<Picture> picture) {
-  auto* bitmap = dynamic_cast<BitmapPicture*>(picture.get());
-  window_.SetPicture(control, bitmap != nullptr ? bitmap->TakeBitmap() : ScopedDeleteObject<HBITMAP>());
+// The bitmap goes to the window with its ownership; a handle that is not among the loaded
+// pictures (never given out, or already taken) shows as no picture.
+void Win32Platform::SetPicture(ControlIndex control, PictureHandle picture) {
+  ScopedDeleteObject<HBITMAP> bitmap;
+  const auto loaded = loaded_pictures_.find(picture);
+  if (loaded != loaded_pictures_.end()) {
+    bitmap = std::move(loaded->second);
+    loaded_pictures_.erase(loaded);
+  }
+  window_.SetPicture(control, std::move(bitmap));
 }
 
-void Win32Platform::SetCaption(Target control, const std::wstring& caption) {
+void Win32Platform::SetCaption(ControlIndex control, const std::wstring& caption) {
   window_.SetCaption(control, caption);
 }
 
-void Win32Platform::SetForeColor(Target control, ColorRef color) {
+void Win32Platform::SetForeColor(ControlIndex control, ColorRef color) {
   window_.SetForeColor(control, color);
 }
 

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "runtime/win32/screen.h"
-
 namespace runtime::win32 {
 
 namespace {
@@ -16,9 +14,9 @@ HWND ToWindow(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
 }  // namespace
 
-float Win32Platform::TwipsPerPixelX() { return ScreenTwipsPerPixel(LOGPIXELSX); }
+float Win32Platform::TwipsPerPixelX() { return window_.TwipsPerPixelX(); }
 
-float Win32Platform::TwipsPerPixelY() { return ScreenTwipsPerPixel(LOGPIXELSY); }
+float Win32Platform::TwipsPerPixelY() { return window_.TwipsPerPixelY(); }
 
 RegionHandle Win32Platform::CreateRectRgn(int left, int top, int right, int bottom) {
   return FromRegion(::CreateRectRgn(left, top, right, bottom));

@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <map>
+
 #include "runtime/platform.h"
 #include "runtime/win32/form_window.h"
+#include "runtime/win32/handles.h"
 
 namespace runtime::win32 {
 
@@ -41,11 +44,11 @@ class Win32Platform final : public Platform {
   std::wstring ProgramDirectory() override;
   std::optional<std::int64_t> FileLength(const std::wstring& path) override;
   std::unique_ptr<ByteStream> OpenForReading(const std::wstring& path) override;
-  std::unique_ptr<Picture> LoadPicture(const std::wstring& path) override;
+  PictureHandle LoadPicture(const std::wstring& path) override;
 
-  void SetPicture(Target control, std::unique_ptr<Picture> picture) override;
-  void SetCaption(Target control, const std::wstring& caption) override;
-  void SetForeColor(Target control, ColorRef color) override;
+  void SetPicture(ControlIndex control, PictureHandle picture) override;
+  void SetCaption(ControlIndex control, const std::wstring& caption) override;
+  void SetForeColor(ControlIndex control, ColorRef color) override;
   void UnloadForm() override;
 
   void ShowMessage(const std::wstring& text, int style, const std::wstring& title) override;
@@ -55,6 +58,8 @@ class Win32Platform final : public Platform {
  private:
   HINSTANCE instance_;
   runtime::win32::FormWindow& window_;
+  // Loaded and not yet taken by a control, by the handle each was given out as.
+  std::map<PictureHandle, ScopedDeleteObject<HBITMAP>> loaded_pictures_;
 };
 
 }  // namespace runtime::win32

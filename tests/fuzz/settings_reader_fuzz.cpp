@@ -1,11 +1,13 @@
-// Reads the settings file's seven values from arbitrary bytes, once with the whole input
-// in one read and once with the input trickling in a byte at a time; the two must agree.
+// Reads the settings file's seven values from arbitrary bytes as start-up reads them, and
+// then the rest of the input, once with the whole input in one read and once with the input
+// trickling in a byte at a time; the two must agree.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "launcher/launch_settings.h"
 #include "launcher/settings_reader.h"
 
 namespace {
@@ -38,28 +40,19 @@ std::wstring Latin1(const std::string& bytes) {
   return text;
 }
 
-// Each read's result, and the field as it stands afterwards.
-std::wstring ReadSevenValues(const std::uint8_t* data, std::size_t size, std::size_t piece) {
+// How many values were read, the fields as they stand afterwards, and every value after
+// them: a read goes on after a failed one.
+std::wstring ReadEverything(const std::uint8_t* data, std::size_t size, std::size_t piece) {
   InputStream stream(data, size, piece);
   launcher::SettingsReader reader(stream, Latin1);
-  std::wstring shown;
-  const auto read_text = [&] {
-    std::wstring field = L"before";
-    shown += reader.ReadText(field) ? L"+" : L"-";
-    shown += field + L'\n';
-  };
-  const auto read_integer = [&] {
-    std::int16_t field = 1234;
-    shown += reader.ReadInteger(field) ? L"+" : L"-";
-    shown += std::to_wstring(field) + L'\n';
-  };
-  read_text();
-  read_text();
-  read_text();
-  read_integer();
-  read_integer();
-  read_integer();
-  read_text();
+  launcher::LaunchSettings settings;
+  std::wstring shown = std::to_wstring(launcher::ReadLaunchSettings(reader, settings)) + L'\n';
+  shown += settings.TargetFile + L'\n' + settings.DisplayName + L'\n' +
+           settings.ExpectedChecksum + L'\n' + std::to_wstring(settings.LabelRed) + L'\n' +
+           std::to_wstring(settings.LabelGreen) + L'\n' + std::to_wstring(settings.LabelBlue) +
+           L'\n' + settings.SkinFlag + L'\n';
+  std::wstring later;
+  while (reader.ReadText(later)) shown += L"+" + later + L'\n';
   return shown;
 }
 
@@ -67,6 +60,6 @@ std::wstring ReadSevenValues(const std::uint8_t* data, std::size_t size, std::si
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::size_t whole = size + 1;
-  if (ReadSevenValues(data, size, whole) != ReadSevenValues(data, size, 1)) std::abort();
+  if (ReadEverything(data, size, whole) != ReadEverything(data, size, 1)) std::abort();
   return 0;
 }

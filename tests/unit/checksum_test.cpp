@@ -3,8 +3,10 @@
 #include <optional>
 
 #include "actions/checksum_match.h"
+#include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/frm_talqo.h"
+#include "launcher/frm_talqo_definition.h"
 
 namespace talqo_test {
 namespace {
@@ -79,9 +81,9 @@ TEST_F(ChecksumClickTest, EveryClickRunsTheWholeCheckAgain) {
   platform_.files[L"C:\\Windows\\system32\\md5sum.exe"] = "MZ";
   Configure("a.txt,A,abc");
   platform_.input_box_answer = L"wrong";
-  form_.Click(4);  // imgCenter
+  form_.Click(launcher::imgCenter);
   platform_.input_box_answer = L"abc";
-  form_.Click(4);
+  form_.Click(launcher::imgCenter);
   EXPECT_EQ(platform_.CallsNamed(L"GetSystemDirectoryA").size(), 2u);
   EXPECT_EQ(platform_.CallsNamed(L"ShellExecuteW").size(), 2u);
   EXPECT_EQ(platform_.CallsNamed(L"ShowMessage"), (std::vector<std::wstring>{kMismatch, kMatch}));
@@ -168,6 +170,8 @@ struct SystemPathCase {
   std::optional<std::string> written_bytes = std::nullopt;
 };
 
+void PrintTo(const SystemPathCase& c, std::ostream* os) { *os << c.name; }
+
 class SystemPathTest : public testing::TestWithParam<SystemPathCase> {};
 
 TEST_P(SystemPathTest, AnswersThePathOnlyWhenItFitsTheBuffer) {
@@ -203,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
         // page, so no look-alike folder either.
         SystemPathCase{"BytesTheCodePageDoesNotDefine", kSystem32, SystemDirectoryCall::kSucceeds,
                        L"", std::string("C:\\Windows\\sys\x80")}),
-    [](const testing::TestParamInfo<SystemPathCase>& info) { return info.param.name; });
+    CaseName());
 
 }  // namespace
 }  // namespace talqo_test

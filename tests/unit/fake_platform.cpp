@@ -30,15 +30,6 @@ class MemoryStream : public runtime::ByteStream {
   std::size_t& bytes_read_;
 };
 
-class FakePicture : public runtime::Picture {
- public:
-  explicit FakePicture(runtime::Size size) : size_(size) {}
-  runtime::Size Dimensions() const override { return size_; }
-
- private:
-  runtime::Size size_;
-};
-
 }  // namespace
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
@@ -183,25 +174,29 @@ std::unique_ptr<runtime::ByteStream> FakePlatform::OpenForReading(const std::wst
   return std::make_unique<MemoryStream>(file->second, bytes_read);
 }
 
-std::unique_ptr<runtime::Picture> FakePlatform::LoadPicture(const std::wstring& path) {
+runtime::PictureHandle FakePlatform::LoadPicture(const std::wstring& path) {
   Record(L"LoadPicture(" + Quoted(path) + L")");
   const auto picture = pictures.find(path);
-  if (picture == pictures.end()) return nullptr;
-  return std::make_unique<FakePicture>(picture->second);
+  if (picture == pictures.end()) return runtime::kNoPicture;
+  const runtime::PictureHandle handle = next_picture_++;
+  loaded_picture_sizes_[handle] = picture->second;
+  return handle;
 }
 
-void FakePlatform::SetPicture(runtime::Target control, std::unique_ptr<runtime::Picture> picture) {
-  const runtime::Size size = picture->Dimensions();
+void FakePlatform::SetPicture(runtime::ControlIndex control, runtime::PictureHandle picture) {
+  const auto loaded = loaded_picture_sizes_.find(picture);
+  const runtime::Size size =
+      loaded != loaded_picture_sizes_.end() ? loaded->second : runtime::Size{};
   Record(L"SetPicture(" + Num(control) + L"," + Num(size.width) + L"x" + Num(size.height) + L")");
   control_pictures[control] = size;
 }
 
-void FakePlatform::SetCaption(runtime::Target control, const std::wstring& caption) {
+void FakePlatform::SetCaption(runtime::ControlIndex control, const std::wstring& caption) {
   Record(L"SetCaption(" + Num(control) + L"," + Quoted(caption) + L")");
   captions[control] = caption;
 }
 
-void FakePlatform::SetForeColor(runtime::Target control, runtime::ColorRef color) {
+void FakePlatform::SetForeColor(runtime::ControlIndex control, runtime::ColorRef color) {
   Record(L"SetForeColor(" + Num(control) + L"," + Num(color) + L")");
 }
 

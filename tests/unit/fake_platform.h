@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/geometry.h"
 #include "runtime/platform.h"
 
 namespace talqo_test {
@@ -31,8 +32,8 @@ class FakePlatform : public runtime::Platform {
 
   // What happened.
   std::vector<std::wstring> calls;
-  std::map<runtime::Target, runtime::Size> control_pictures;
-  std::map<runtime::Target, std::wstring> captions;
+  std::map<runtime::ControlIndex, runtime::Size> control_pictures;
+  std::map<runtime::ControlIndex, std::wstring> captions;
   std::vector<std::wstring> opened_files;
   std::size_t bytes_read = 0;
   bool unloaded = false;
@@ -65,10 +66,10 @@ class FakePlatform : public runtime::Platform {
   std::wstring ProgramDirectory() override;
   std::optional<std::int64_t> FileLength(const std::wstring& path) override;
   std::unique_ptr<runtime::ByteStream> OpenForReading(const std::wstring& path) override;
-  std::unique_ptr<runtime::Picture> LoadPicture(const std::wstring& path) override;
-  void SetPicture(runtime::Target control, std::unique_ptr<runtime::Picture> picture) override;
-  void SetCaption(runtime::Target control, const std::wstring& caption) override;
-  void SetForeColor(runtime::Target control, runtime::ColorRef color) override;
+  runtime::PictureHandle LoadPicture(const std::wstring& path) override;
+  void SetPicture(runtime::ControlIndex control, runtime::PictureHandle picture) override;
+  void SetCaption(runtime::ControlIndex control, const std::wstring& caption) override;
+  void SetForeColor(runtime::ControlIndex control, runtime::ColorRef color) override;
   void UnloadForm() override;
   void ShowMessage(const std::wstring& text, int style, const std::wstring& title) override;
   std::wstring InputBox(const std::wstring& prompt, const std::wstring& title,
@@ -77,6 +78,8 @@ class FakePlatform : public runtime::Platform {
  private:
   void Record(const std::wstring& call) { calls.push_back(call); }
   runtime::RegionHandle next_region_ = 0x100;
+  runtime::PictureHandle next_picture_ = 0x200;
+  std::map<runtime::PictureHandle, runtime::Size> loaded_picture_sizes_;
 };
 
 // The fake's code page: ASCII as one byte, every other character below U+8000 whose low

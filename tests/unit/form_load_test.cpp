@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+
+#include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/file_status.h"
 #include "launcher/frm_talqo.h"
@@ -71,6 +74,8 @@ struct ChoiceCase {
   const wchar_t* opened;  // nullptr: no file opened, the message instead
 };
 
+void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+
 class SettingsChoiceTest : public FormLoadTest, public testing::WithParamInterface<ChoiceCase> {};
 
 TEST_P(SettingsChoiceTest, OpensTheRightFileOrSaysNoneIsPresent) {
@@ -100,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ChoiceCase{"EmptyOverride", true, true, "", L"\\talqo1.ini"},
                     ChoiceCase{"OnlyTalqo1Ini", false, true, "x", L"\\talqo1.ini"},
                     ChoiceCase{"Neither", false, false, "", nullptr}),
-    [](const testing::TestParamInfo<ChoiceCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST_F(FormLoadTest, EmptyOverrideKeepsInitialValuesBlackAndNoSkin) {
   platform_.files[kIni] = "a,b,c,255,255,255,T";
@@ -135,6 +140,8 @@ struct ValuesCase {
   launcher::LaunchSettings expected;
   int red, green, blue;
 };
+
+void PrintTo(const ValuesCase& c, std::ostream* os) { *os << c.name; }
 
 class SettingsValuesTest : public FormLoadTest, public testing::WithParamInterface<ValuesCase> {};
 
@@ -174,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
         // empty text, while the reading goes on.
         ValuesCase{"CodePageTextAndBytesItDoesNotDefine", "\x83\xA9.txt,n\x80,s,1,2,3,t",
                    {L"\x03A9.txt", L"", L"s", 1, 2, 3, L"T"}, 1, 2, 3}),
-    [](const testing::TestParamInfo<ValuesCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST_F(FormLoadTest, TheTailAfterTheSeventhValueIsNeverRead) {
   platform_.files[kIni] = kSeven + std::string(8 << 20, 'x');
@@ -187,6 +194,18 @@ struct SkinFlagCase {
   const wchar_t* stored;
   bool loads;
 };
+
+void PrintTo(const SkinFlagCase& c, std::ostream* os) { *os << testing::PrintToString(std::string(c.flag)); }
+
+// The flag itself names the case; characters a test name cannot hold become underscores.
+std::string FlagName(const testing::TestParamInfo<SkinFlagCase>& info) {
+  std::string name = info.param.flag;
+  if (name.empty()) return "Empty";
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
 
 class SkinFlagTest : public FormLoadTest, public testing::WithParamInterface<SkinFlagCase> {};
 
@@ -206,9 +225,7 @@ INSTANTIATE_TEST_SUITE_P(Flags, SkinFlagTest,
                                          SkinFlagCase{"Yes", L"YES", false}, SkinFlagCase{"Y", L"Y", false},
                                          SkinFlagCase{"1", L"1", false}, SkinFlagCase{"-1", L"-1", false},
                                          SkinFlagCase{"\"T \"", L"T ", false}),
-                         [](const testing::TestParamInfo<SkinFlagCase>& info) {
-                           return "Case" + std::to_string(info.index);
-                         });
+                         FlagName);
 
 TEST_F(FormLoadTest, SkinStopsAtTheFirstPictureThatCannotBeLoaded) {
   platform_.files[kIni] = "t,n,s,9,9,9,T";
@@ -229,31 +246,38 @@ TEST_F(FormLoadTest, NoSkinFolderLeavesEveryBuiltInPicture) {
   EXPECT_TRUE(platform_.CallsNamed(L"ShowMessage").empty());
 }
 
+// Answers one scripted length and remembers which path it was asked about.
 class LengthPlatform : public FakePlatform {
  public:
   std::optional<std::int64_t> length;
-  std::optional<std::int64_t> FileLength(const std::wstring&) override { return length; }
+  std::vector<std::wstring> asked;
+  std::optional<std::int64_t> FileLength(const std::wstring& path) override {
+    asked.push_back(path);
+    return length;
+  }
 };
 
 TEST(FileStatusTest, MapsTheLengthToMinusOneZeroOrOne) {
-  const std::vector<std::pair<std::optional<std::int64_t>, int>> cases = {
-      {std::nullopt, -1}, {-1, -1}, {0, 0}, {1, 1}, {2147483648LL, 1}, {5000000000LL, 1}};
-  for (const auto& [length, expected] : cases) {
+  struct Case {
+    const char* file;
+    std::optional<std::int64_t> length;
+    int status;
+  };
+  const Case cases[] = {
+      {"missing, a folder or a bad name", std::nullopt, -1},
+      {"a negative length", -1, -1},
+      {"empty", 0, 0},
+      {"one byte", 1, 1},
+      {"2 GiB", 2147483648LL, 1},
+      {"5 GB", 5000000000LL, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
     LengthPlatform platform;
-    platform.length = length;
-    EXPECT_EQ(launcher::FileStatus(platform, L"C:\\x"), expected) << (length ? *length : -999);
+    platform.length = c.length;
+    EXPECT_EQ(launcher::FileStatus(platform, L"C:\\x"), c.status);
+    EXPECT_EQ(platform.asked, std::vector<std::wstring>{L"C:\\x"});
   }
-}
-
-TEST(FileStatusTest, MissingFolderAndExistingFiles) {
-  FakePlatform platform;
-  platform.files[L"C:\\empty"] = "";
-  platform.files[L"C:\\data"] = "x";
-  platform.folders.insert(L"C:\\folder");
-  EXPECT_EQ(launcher::FileStatus(platform, L"C:\\empty"), 0);
-  EXPECT_EQ(launcher::FileStatus(platform, L"C:\\data"), 1);
-  EXPECT_EQ(launcher::FileStatus(platform, L"C:\\folder"), -1);
-  EXPECT_EQ(launcher::FileStatus(platform, L"C:\\no\\such\\file"), -1);
 }
 
 }  // namespace

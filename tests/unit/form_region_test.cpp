@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/frm_talqo.h"
 #include "runtime/form_start.h"
@@ -16,6 +17,10 @@ struct RegionCase {
   float per_pixel_y;
   const wchar_t* ellipse;
 };
+
+void PrintTo(const RegionCase& c, std::ostream* os) {
+  *os << c.per_pixel_x << " x " << c.per_pixel_y << " twips per pixel";
+}
 
 class FormRegionTest : public testing::TestWithParam<RegionCase> {};
 
@@ -45,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RegionCase{"Dpi144", 10, 10, L"8,75,780,783"},
                     RegionCase{"AxesApart", 15, 12, L"5,62,520,652"},
                     RegionCase{"Dpi104", 13.846154f, 13.846154f, L"5,54,563,565"}),
-    [](const testing::TestParamInfo<RegionCase>& info) { return info.param.name; });
+    CaseName());
 
 struct FailureCase {
   const char* name;
@@ -53,6 +58,10 @@ struct FailureCase {
   float per_pixel_y;
   int error_number;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+  *os << c.per_pixel_x << " x " << c.per_pixel_y << " twips per pixel";
+}
 
 class FormRegionFailureTest : public testing::TestWithParam<FailureCase> {};
 
@@ -79,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"NotANumber", std::numeric_limits<float>::quiet_NaN(), 15, 6},
                     // 7830 / 1e-9 lies far outside the 32-bit range.
                     FailureCase{"OutOfRange", 15, 1e-9f, 6}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST(FormStartTest, UnhandledErrorInLoadIsReportedAndEndsTheProgram) {
   FakePlatform platform;
@@ -90,11 +99,15 @@ TEST(FormStartTest, UnhandledErrorInLoadIsReportedAndEndsTheProgram) {
 
   ASSERT_TRUE(exit_status.has_value());
   EXPECT_EQ(*exit_status, 11);
-  EXPECT_EQ(platform.CallsNamed(L"ShowMessage"),
+  // The region that was begun is deleted, the window never receives one, no settings are
+  // looked for, and the error is reported.
+  EXPECT_EQ(platform.calls,
             (std::vector<std::wstring>{
-                L"ShowMessage(\"Run-time error '11':\r\n\r\nDivision by zero\",16,\"T.A.L.Q.O.\")"}));
-  EXPECT_TRUE(platform.CallsNamed(L"SetWindowRgn").empty());
-  EXPECT_TRUE(platform.CallsNamed(L"FileLength").empty());
+                L"FormWindow()",
+                L"CreateRectRgn(0,0,0,0)=256",
+                L"DeleteObject(256)",
+                L"ShowMessage(\"Run-time error '11':\r\n\r\nDivision by zero\",16,\"T.A.L.Q.O.\")",
+            }));
 }
 
 TEST(FormStartTest, LoadWithoutErrorLetsTheWindowShow) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/frm_talqo.h"
+#include "launcher/frm_talqo_definition.h"
 
 namespace talqo_test {
 namespace {
@@ -11,6 +13,8 @@ struct LaunchCase {
   std::string ini;
   std::wstring target;
 };
+
+void PrintTo(const LaunchCase& c, std::ostream* os) { *os << c.name; }
 
 class LaunchTest : public testing::TestWithParam<LaunchCase> {};
 
@@ -43,13 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
                                L"\x03A9\xFF02 x.txt"},
                     // Nothing read: an empty text, never a null pointer.
                     LaunchCase{"Empty", "", L""}),
-    [](const testing::TestParamInfo<LaunchCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST(LaunchWithoutSettingsTest, EmptyTargetStillGoesToTheShellAndTheProgramEnds) {
   FakePlatform platform;
   launcher::frmTALQO form(platform);
   form.Form_Load();
-  form.Click(3);  // imgTop
+  form.Click(launcher::imgTop);
   EXPECT_EQ(platform.CallsNamed(L"ShellExecuteW"),
             std::vector<std::wstring>{L"ShellExecuteW(0,null,\"\",null,\"C:\\Apps\\Talqo\",1)"});
   EXPECT_TRUE(platform.unloaded);

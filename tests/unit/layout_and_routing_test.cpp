@@ -3,6 +3,7 @@
 #include "launcher/frm_talqo_definition.h"
 #include "runtime/control_layout.h"
 #include "runtime/mouse_router.h"
+#include "runtime/twips.h"
 
 namespace talqo_test {
 namespace {
@@ -34,7 +35,7 @@ TEST(ControlLayoutTest, OtherScreenRatiosScaleEachAxisApart) {
 
 struct HitCase {
   Point point;
-  runtime::Target target;
+  runtime::ControlIndex control;
 };
 
 TEST(ControlLayoutTest, HitTestTakesTheFrontMostControl) {
@@ -48,7 +49,7 @@ TEST(ControlLayoutTest, HitTestTakesTheFrontMostControl) {
       {{152, 368}, launcher::lblSubj},    {{368, 472}, launcher::lblSubj},
       {{369, 472}, launcher::imgSkin},    {{180, 365}, launcher::imgSkin},
   };
-  for (const HitCase& c : cases) EXPECT_EQ(layout.HitTest(c.point), c.target) << c.point.x << "," << c.point.y;
+  for (const HitCase& c : cases) EXPECT_EQ(layout.HitTest(c.point), c.control) << c.point.x << "," << c.point.y;
 
   // A larger skin picture grows its control from the same corner; the front-most still wins.
   layout.Resize(launcher::imgCenter, {300, 300});
@@ -64,15 +65,17 @@ class RecordingEvents : public runtime::FormEvents {
  public:
   std::vector<std::string> events;
   void Load() override { events.push_back("Load"); }
-  void MouseDown(runtime::Target target, const runtime::MouseArgs& args) override {
-    events.push_back("Down " + std::to_string(target) + " b" + std::to_string(args.button) + " s" +
+  void MouseDown(runtime::ControlIndex control, const runtime::MouseArgs& args) override {
+    events.push_back("Down " + std::to_string(control) + " b" + std::to_string(args.button) + " s" +
                      std::to_string(args.shift) + " @" + std::to_string(static_cast<int>(args.x)) + "," +
                      std::to_string(static_cast<int>(args.y)));
   }
-  void MouseMove(runtime::Target target, const runtime::MouseArgs& args) override {
-    events.push_back("Move " + std::to_string(target) + " b" + std::to_string(args.button));
+  void MouseMove(runtime::ControlIndex control, const runtime::MouseArgs& args) override {
+    events.push_back("Move " + std::to_string(control) + " b" + std::to_string(args.button));
   }
-  void Click(runtime::Target target) override { events.push_back("Click " + std::to_string(target)); }
+  void Click(runtime::ControlIndex control) override {
+    events.push_back("Click " + std::to_string(control));
+  }
 };
 
 class MouseRouterTest : public testing::Test {

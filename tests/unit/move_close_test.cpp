@@ -11,7 +11,8 @@ const std::vector<std::wstring> kMoveRequest = {L"ReleaseCapture()", L"FormWindo
                                                  L"SendMessageA(4660,161,2,0)"};
 
 TEST(MoveTest, EveryPressOnTheBackgroundSendsTheSameRequest) {
-  for (runtime::Target surface : {runtime::Target{launcher::imgSkin}, runtime::kFormSurface}) {
+  for (runtime::ControlIndex surface :
+       {runtime::ControlIndex{launcher::imgSkin}, runtime::kFormSurface}) {
     for (int button : {int{runtime::kLeftButton}, int{runtime::kRightButton}, int{runtime::kMiddleButton}}) {
       for (int shift : {0, int{runtime::kShiftMask}, int{runtime::kCtrlMask}, int{runtime::kAltMask}}) {
         FakePlatform platform;
@@ -24,8 +25,8 @@ TEST(MoveTest, EveryPressOnTheBackgroundSendsTheSameRequest) {
 }
 
 TEST(MoveTest, PressesOfAnyButtonOnTheFrontControlsSendNothing) {
-  for (runtime::Target control : {launcher::imgTop, launcher::imgCenter, launcher::lblSubj,
-                                  launcher::imgLeft, launcher::imgRight}) {
+  for (runtime::ControlIndex control : {launcher::imgTop, launcher::imgCenter, launcher::lblSubj,
+                                        launcher::imgLeft, launcher::imgRight}) {
     for (int button : {int{runtime::kLeftButton}, int{runtime::kRightButton}, int{runtime::kMiddleButton}}) {
       FakePlatform platform;
       launcher::frmTALQO form(platform);
@@ -48,12 +49,13 @@ TEST(CloseTest, ALabelClickUnloadsWithOrWithoutSettings) {
 }
 
 TEST(CloseTest, ClicksOnTheBackgroundAndDecorationsDoNothing) {
-  for (runtime::Target target : {runtime::Target{launcher::imgSkin}, runtime::Target{launcher::imgLeft},
-                                 runtime::Target{launcher::imgRight}, runtime::kFormSurface}) {
+  for (runtime::ControlIndex control :
+       {runtime::ControlIndex{launcher::imgSkin}, runtime::ControlIndex{launcher::imgLeft},
+        runtime::ControlIndex{launcher::imgRight}, runtime::kFormSurface}) {
     FakePlatform platform;
     launcher::frmTALQO form(platform);
-    form.Click(target);
-    EXPECT_TRUE(platform.calls.empty()) << target;
+    form.Click(control);
+    EXPECT_TRUE(platform.calls.empty()) << control;
   }
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "launcher/launch_settings.h"
+
 namespace {
 
 constexpr std::size_t kUnlimited = std::numeric_limits<std::size_t>::max();
@@ -74,35 +76,35 @@ std::vector<std::wstring> ReadAllTexts(FakeFile& file) {
   return texts;
 }
 
-// The settings file's seven reads (text x3, integer x3, text), each shown as the value read
-// or "<failed>"; a failing read must leave its field as it was.
+std::vector<std::wstring> Fields(const launcher::LaunchSettings& settings) {
+  return {settings.TargetFile,
+          settings.DisplayName,
+          settings.ExpectedChecksum,
+          std::to_wstring(settings.LabelRed),
+          std::to_wstring(settings.LabelGreen),
+          std::to_wstring(settings.LabelBlue),
+          settings.SkinFlag};
+}
+
+// The settings file's seven values as start-up reads them, each shown as the value read or
+// "<failed>": the value that could not be read and those after it, whose fields must keep
+// what they held.
 std::vector<std::wstring> ReadSevenValues(launcher::SettingsReader& reader) {
-  const std::wstring text_before = L"unchanged";
-  const std::int16_t number_before = 1234;
+  const launcher::LaunchSettings before{L"unchanged", L"unchanged", L"unchanged", 1234,
+                                        1234,         1234,         L"unchanged"};
+  launcher::LaunchSettings settings = before;
+  const int read = launcher::ReadLaunchSettings(reader, settings);
+  const std::vector<std::wstring> fields = Fields(settings);
+  const std::vector<std::wstring> fields_before = Fields(before);
   std::vector<std::wstring> shown;
-  const auto read_text = [&] {
-    std::wstring field = text_before;
-    const bool read = reader.ReadText(field);
-    if (!read) {
-      EXPECT_EQ(field, text_before);
+  for (int index = 0; index < static_cast<int>(fields.size()); ++index) {
+    if (index < read) {
+      shown.push_back(fields[index]);
+    } else {
+      EXPECT_EQ(fields[index], fields_before[index]);
+      shown.push_back(L"<failed>");
     }
-    shown.push_back(read ? field : L"<failed>");
-  };
-  const auto read_integer = [&] {
-    std::int16_t field = number_before;
-    const bool read = reader.ReadInteger(field);
-    if (!read) {
-      EXPECT_EQ(field, number_before);
-    }
-    shown.push_back(read ? std::to_wstring(field) : L"<failed>");
-  };
-  read_text();
-  read_text();
-  read_text();
-  read_integer();
-  read_integer();
-  read_integer();
-  read_text();
+  }
   return shown;
 }
 
