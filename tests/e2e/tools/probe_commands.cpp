@@ -165,7 +165,8 @@ int SetEditText(const std::wstring& dialog_title, const std::wstring& text) {
 }
 
 int CloseWindow(const std::wstring& title) {
-  const HWND window = FindMainWindow(title);
+  HWND window = FindMainWindow(title);
+  if (window == nullptr) window = FindDialog(title);
   if (window == nullptr) return NotFound();
   PostMessageW(window, WM_CLOSE, 0, 0);
   return Print(Identity(window), kDone);

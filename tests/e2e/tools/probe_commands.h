@@ -10,6 +10,8 @@ int DescribeWindow(const std::wstring& title);
 int DescribeDialog(const std::wstring& title);
 int PressButton(const std::wstring& dialog_title, const std::wstring& button_text);
 int SetEditText(const std::wstring& dialog_title, const std::wstring& text);
+// Posts WM_CLOSE, as the title bar's close box does, to the main window so titled, or
+// else to the dialog so titled.
 int CloseWindow(const std::wstring& title);
 int CopyToClipboard(const std::wstring& text);
 // The clipboard's Unicode text, as a paste would find it.
