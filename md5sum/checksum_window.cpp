@@ -58,7 +58,10 @@ void SelectChecksum(HWND dialog, std::size_t index) {
   // checksum is selected afterwards.
   ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(results), TRUE);
   const LRESULT start = ::SendMessageW(results, EM_LINEINDEX, index, 0);
-  ::SendMessageW(results, EM_SETSEL, start, start + kChecksumLength);
+  // The caret goes to the second position given: at the checksum's start, scrolling the
+  // line back to show the whole checksum, where selecting the whole text had scrolled
+  // it to the end of the text.
+  ::SendMessageW(results, EM_SETSEL, start + kChecksumLength, start);
   ::SendMessageW(results, EM_SCROLLCARET, 0, 0);
 }
 
