@@ -203,6 +203,16 @@ class WindowTest(ToolTestCase):
         self.session.xdotool("key", "Escape")
         self.assertEqual(program.wait_for_exit(), 1, "a file was missing")
 
+    def test_escape_in_the_results_field_closes_the_window(self):
+        folder = self.folder({"abc.txt": b"abc"})
+        program = self.start_by_shell(folder, "abc.txt")
+        report = self.wait_until_done(program)
+        # A click on the text keeps the focus where the window put it, in the field.
+        left, top, _, _ = report["edit_rects"][0]
+        self.session.click(left + 40, top + 8)
+        self.session.xdotool("key", "Escape")
+        self.assertEqual(program.wait_for_exit(), 0)
+
     def test_a_big_file_shows_progress_while_the_window_moves_then_its_checksum(self):
         folder = self.folder()
         subprocess.run(["truncate", "-s", BIG_SIZE, folder / "big.bin"], check=True)
