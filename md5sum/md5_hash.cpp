@@ -26,6 +26,7 @@ bool Md5Hash::Update(const unsigned char* data, std::size_t size) {
   while (size > 0) {
     const ULONG part = static_cast<ULONG>(
         size < std::numeric_limits<ULONG>::max() ? size : std::numeric_limits<ULONG>::max());
+    // CNG only reads the input, though its parameter is not const.
     if (!Succeeded(::BCryptHashData(hash_.get(), const_cast<PUCHAR>(data), part, 0))) return false;
     data += part;
     size -= part;

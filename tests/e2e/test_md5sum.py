@@ -6,7 +6,6 @@ The window tests start it as talqo.exe has it started: by the shell, through pro
 shellrun, which waits for it and ends with its exit status.
 """
 
-import os
 import random
 import shutil
 import subprocess
