@@ -35,7 +35,10 @@ talqo_start_xvfb() {
   local number_file
   number_file=$(mktemp)
   # Xvfb picks the display number itself and writes it once it accepts connections.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  # -noreset: by default the server starts afresh whenever its last client leaves, which
+  # puts the pointer back at the screen's centre after every xdotool call made before
+  # Wine connects.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
   TALQO_XVFB_PID=$!
   TALQO_XVFB_DISPLAY=
   local waited=0

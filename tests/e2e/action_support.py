@@ -69,5 +69,5 @@ def install_checksum_tool_recorder(session):
     system_folder = session.prefix / "drive_c" / "windows" / "system32"
     log = system_folder / "md5sum.log"
     log.unlink(missing_ok=True)
-    session.install_in_system32(session.tool("md5sum.exe"))
+    session.install_in_system32(session.tool("command_line_recorder.exe"), "md5sum.exe")
     return lambda: [record["command_line"] for record in log_records(log)]

@@ -4,7 +4,7 @@ A test module calls start_session() in setUpModule and stop_session() in
 tearDownModule: the module's tests share one Xvfb display and one wineserver,
 in a private copy of the Wine prefix that scripts/wine-env.sh builds once and
 reuses (its rules are repeated here: change both together). CTest gives the
-paths of the programs under test in TALQO_EXE and TALQO_TOOLS_DIR.
+paths of the programs under test in TALQO_EXE, TALQO_MD5SUM_EXE and TALQO_TOOLS_DIR.
 
 Nothing here sleeps for a fixed time: every wait polls with a timeout.
 """
@@ -374,6 +374,11 @@ class Session:
             raise
 
     @property
+    def md5sum_exe(self):
+        """The project's checksum tool, built beside talqo.exe."""
+        return _required_path("TALQO_MD5SUM_EXE", "md5sum.exe, built by the windows preset")
+
+    @property
     def prefix(self):
         return Path(self.environment["WINEPREFIX"])
 
@@ -565,11 +570,12 @@ class ProgramDir:
 class RunningProgram:
     """A Windows program started under Wine; pid is the Linux pid of its wine process."""
 
-    def __init__(self, session, exe, cwd):
+    def __init__(self, session, exe, cwd, arguments=()):
         self.session = session
         self.exe = Path(exe)
         self._stderr = tempfile.TemporaryFile()
-        self.process = subprocess.Popen(["wine", str(self.exe)], cwd=cwd, env=session.environment,
+        self.process = subprocess.Popen(["wine", str(self.exe), *map(str, arguments)], cwd=cwd,
+                                        env=session.environment,
                                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                         stderr=self._stderr)
         session.programs.append(self)

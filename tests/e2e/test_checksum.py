@@ -1,9 +1,10 @@
 """The knight: md5sum.exe from the system folder checks the target, and the launcher
 compares the checksum that the user pastes with the expected one.
 
-md5sum.exe from the test tools stands in for the GNU one: it prints the real MD5 of the
-files named on its command line and appends its raw command line and what it printed
-to md5sum.log beside itself.
+Where a test must see the exact command line that md5sum.exe gets, the test tools'
+command-line recorder stands in for it and appends that line to md5sum.log beside
+itself. The road as a person walks it runs the project's own md5sum.exe and takes the
+checksum from its window.
 
 The module runs in a Wine prefix of its own, so each test sets up the system folder
 as it needs it.
@@ -20,8 +21,6 @@ INPUT_TITLE = "MD5 Checksum Compare"
 PROMPT = "When the cheksum is generated, paste it here to see if it matches."
 # 50 twips from the screen's corner at 96 dpi.
 INPUT_BOX_CORNER = [3, 3]
-# Below the box's upper edge, in the middle of its title bar.
-TITLE_BAR_MIDDLE = 12
 
 RESULT_TITLE = "Result:"
 MATCH = "Checksums Match!"
@@ -31,9 +30,13 @@ MISSING_TITLE = "Missing File(s)"
 MISSING_TEXT = ("Error: Please install md5sum available at "
                 "https://gnuwin32.sourceforge.net/packages/coreutils.htm")
 
+TOOL_TITLE = "MD5 checksum"
+
 TARGET_NAME = "release notes.txt"
 TARGET_CONTENT = b"T.A.L.Q.O. demo release\r\n" + bytes(range(256))
+# What the person who hands the file out records in the settings file.
 EXPECTED = hashlib.md5(TARGET_CONTENT).hexdigest()
+A_DIFFERENT_CHECKSUM = "0123456789abcdef" * 2
 
 
 def setUpModule():
@@ -45,14 +48,15 @@ def tearDownModule():
 
 
 class ChecksumTestCase(harness.TalqoTestCase):
-    def prepare_system_folder(self, with_md5sum):
-        """Puts md5sum.exe into the prefix's system folder or takes it away, with no
-        md5sum.log from earlier runs. Returns the path of md5sum.log."""
+    def prepare_system_folder(self, md5sum=None):
+        """Installs the program `md5sum` as the prefix's system folder's md5sum.exe, or
+        leaves none there, with no md5sum.log from earlier runs. Returns the path of
+        md5sum.log."""
         folder = self.session.prefix / "drive_c" / "windows" / "system32"
         for name in ("md5sum.exe", "md5sum.log"):
             (folder / name).unlink(missing_ok=True)
-        if with_md5sum:
-            self.session.install_in_system32(self.session.tool("md5sum.exe"))
+        if md5sum is not None:
+            self.session.install_in_system32(md5sum, "md5sum.exe")
         return folder / "md5sum.log"
 
     def start_with_target(self):
@@ -99,7 +103,8 @@ class ChecksumTestCase(harness.TalqoTestCase):
 
 class ChecksumCheckTest(ChecksumTestCase):
     def setUp(self):
-        self.md5sum_log = self.prepare_system_folder(with_md5sum=True)
+        self.md5sum_log = self.prepare_system_folder(
+            self.session.tool("command_line_recorder.exe"))
 
     def label_pixels(self, window):
         left, top, right, bottom = layout.RECTS["label"]
@@ -109,7 +114,7 @@ class ChecksumCheckTest(ChecksumTestCase):
 
     def open_input_box(self, program, window, target, click):
         """Clicks the knight for the `click`-th time; checks what md5sum.exe was given and
-        printed, and the input box. Returns the input box's report."""
+        the input box. Returns the input box's report."""
         self.session.click(*support.control_point(window, "center"))
         box = program.wait_for_dialog(INPUT_TITLE)
 
@@ -118,32 +123,15 @@ class ChecksumCheckTest(ChecksumTestCase):
         quoted_target = f'"{support.windows_path(target)}"'
         self.assertTrue(records[-1]["command_line"].endswith(" " + quoted_target),
                         records[-1]["command_line"])
-        self.assertEqual(records[-1]["stdout"], [f"{EXPECTED}  {support.windows_path(target)}"])
-        self.assertEqual(records[-1]["exit_status"], 0)
 
         self.assertEqual(box["pid"], program.windows_pid)
         self.assertEqual(box["window_rect"][:2], INPUT_BOX_CORNER)
         self.assertEqual(box["statics"], [PROMPT])
         self.assertEqual(box["edits"], [""])
         self.assertEqual(support.button_texts(box), ["OK", "Cancel"])
-        # md5sum.exe is a console program: its console window comes and goes by itself.
-        harness.wait_until(lambda: not support.foreign_windows(self.session,
-                                                               program.windows_pid),
-                           "md5sum.exe's console window to close")
+        self.assertEqual(support.foreign_windows(self.session, program.windows_pid), [],
+                         "the recorder shows nothing")
         return box
-
-    def activate(self, box):
-        """Activates the input box as a user would, by a click on its title bar."""
-        # md5sum.exe's console window took the activation, and on a display without a
-        # window manager nothing gives it back when the console closes. A click on the
-        # title bar activates the box, which gives the focus back to the control that had
-        # it; typing then shows that this was the entry.
-        left, top, right, _ = box["window_rect"]
-        title_bar = ((left + right) // 2, top + TITLE_BAR_MIDDLE)
-        inactive = self.session.screenshot().pixel(*title_bar)
-        self.session.click(*title_bar)
-        harness.wait_until(lambda: self.session.screenshot().pixel(*title_bar) != inactive,
-                           "the input box's title bar to show it active")
 
     def answer_by_probe(self, text, button):
         self.assertTrue(self.session.probe("settext", INPUT_TITLE, text)["found"])
@@ -156,24 +144,22 @@ class ChecksumCheckTest(ChecksumTestCase):
         harness.wait_until(lambda: self.label_pixels(window) != before,
                            "the label to change as the pointer comes over the knight")
 
-        # The checksum as another tool may print it, pasted from the clipboard; Enter is OK.
-        box = self.open_input_box(program, window, target, 1)
+        # The recorded checksum as another tool may print it, pasted from the clipboard
+        # into the box, which has the focus as it opens; Enter is OK.
+        self.open_input_box(program, window, target, 1)
         self.assertTrue(self.session.probe("copy", f"  {EXPECTED.upper()} ")["copied"])
-        self.activate(box)
         self.session.xdotool("key", "ctrl+v", "Return")
         self.assertEqual(self.close_message(program, RESULT_TITLE), [MATCH])
 
         # Typing lands in the entry, so the entry has the focus.
-        box = self.open_input_box(program, window, target, 2)
-        self.activate(box)
-        self.session.xdotool("type", "--delay", "20", hashlib.md5(TARGET_CONTENT + b"!").hexdigest())
+        self.open_input_box(program, window, target, 2)
+        self.session.xdotool("type", "--delay", "20", A_DIFFERENT_CHECKSUM)
         self.session.xdotool("key", "Return")
         self.assertEqual(self.close_message(program, RESULT_TITLE), [MISMATCH])
 
         # Escape is Cancel, which drops whatever the entry holds, the right checksum too.
-        box = self.open_input_box(program, window, target, 3)
+        self.open_input_box(program, window, target, 3)
         self.assertTrue(self.session.probe("settext", INPUT_TITLE, EXPECTED)["found"])
-        self.activate(box)
         self.session.xdotool("key", "Escape")
         self.assertEqual(self.close_message(program, RESULT_TITLE), [MISMATCH])
 
@@ -182,9 +168,73 @@ class ChecksumCheckTest(ChecksumTestCase):
         self.assertEqual(self.close_message(program, RESULT_TITLE), [MISMATCH])
 
 
+class CheckingByHandTest(ChecksumTestCase):
+    """The road as a person walks it, with the project's md5sum.exe in the system folder:
+    the checksum comes from the tool's window by its Copy button and goes into the input
+    box with Ctrl+V. Nothing here computes a checksum."""
+
+    def setUp(self):
+        self.prepare_system_folder(self.session.md5sum_exe)
+        self.addCleanup(self.close_tool_windows)
+
+    def close_tool_windows(self):
+        """Closes what a failed test left open: the tool is not the launcher's to end."""
+        while self.session.probe("close", TOOL_TITLE)["found"]:
+            harness.wait_until(lambda: not self.session.probe("dialog", TOOL_TITLE)["found"],
+                               "the tool's window to close")
+
+    def click_button(self, report, text):
+        left, top, right, bottom = report["button_rects"][support.button_texts(report).index(text)]
+        self.session.click((left + right) // 2, (top + bottom) // 2)
+
+    def wait_for_tool(self, predicate, what):
+        def seen():
+            report = self.session.probe("dialog", TOOL_TITLE)
+            return report if report["found"] and report["visible"] and predicate(report) else None
+
+        return harness.wait_until(seen, what, timeout=60)
+
+    def check_by_hand(self, program, window, picture=None):
+        """Clicks the knight, copies the checksum from the tool's window, pastes it into
+        the input box, closes the tool and presses OK; returns the result message's text.
+        Saves a screenshot as `picture` once the checksum is pasted, when asked to."""
+        self.session.click(*support.control_point(window, "center"))
+        box = program.wait_for_dialog(INPUT_TITLE)
+        tool = self.wait_for_tool(lambda report: report["edits"][0] and not report["statics"],
+                                  "the tool's window to show the checksum")
+        self.assertEqual([window["title"] for window
+                          in support.foreign_windows(self.session, program.windows_pid)],
+                         [TOOL_TITLE], "the tool's window and no console window")
+
+        self.click_button(tool, "Copy")
+        self.wait_for_tool(lambda report: report["statics"][:1] == [
+            f"Copied the checksum of {support.windows_path(program.exe.parent / TARGET_NAME)}."],
+                           "the tool to say that it copied the checksum")
+
+        left, top, right, bottom = box["edit_rects"][0]
+        self.session.click((left + right) // 2, (top + bottom) // 2)
+        self.session.xdotool("key", "ctrl+v")
+        harness.wait_until(lambda: self.session.probe("dialog", INPUT_TITLE)["edits"] != [""],
+                           "the paste to fill the entry")
+        if picture:
+            self.session.save_screenshot(self.session.settled_screenshot(), picture)
+
+        self.click_button(self.session.probe("dialog", TOOL_TITLE), "Close")
+        harness.wait_until(lambda: not self.session.probe("dialog", TOOL_TITLE)["found"],
+                           "the tool's window to close")
+        self.click_button(box, "OK")
+        return self.close_message(program, RESULT_TITLE)
+
+    def test_the_copied_checksum_matches_and_after_a_change_to_the_file_it_does_not(self):
+        program, window, target = self.start_with_target()
+        self.assertEqual(self.check_by_hand(program, window, picture="checksum-road"), [MATCH])
+        target.write_bytes(TARGET_CONTENT + b"changed after its checksum was recorded")
+        self.assertEqual(self.check_by_hand(program, window), [MISMATCH])
+
+
 class MissingToolTest(ChecksumTestCase):
     def test_without_md5sum_a_message_is_all_that_shows_and_the_window_stays(self):
-        self.prepare_system_folder(with_md5sum=False)
+        self.prepare_system_folder()
         program, window, _ = self.start_with_target()
         # The second click also shows that the first one ended with the message: had an
         # input box followed it, the window would not take the click.

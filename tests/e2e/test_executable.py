@@ -1,4 +1,5 @@
-"""talqo.exe as a file: what it imports, how it is marked, and what it carries inside."""
+"""talqo.exe and md5sum.exe as files: what they import, how they are marked, and what
+they carry inside."""
 
 import os
 import re
@@ -7,15 +8,16 @@ import subprocess
 import unittest
 from pathlib import Path
 
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "msvcrt.dll"}
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "msvcrt.dll",
+               "bcrypt.dll"}
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
 US_ENGLISH = 0x409
 
 
-def talqo_exe():
-    path = Path(os.environ.get("TALQO_EXE", ""))
+def built_exe(variable, name):
+    path = Path(os.environ.get(variable, ""))
     if not path.is_file():
-        raise AssertionError(f"TALQO_EXE must name talqo.exe; it is {str(path)!r}")
+        raise AssertionError(f"{variable} must name {name}; it is {str(path)!r}")
     return path
 
 
@@ -62,10 +64,15 @@ class PortableExecutable:
         return found
 
 
-class ExecutableTest(unittest.TestCase):
+class ShippedExecutableChecks:
+    """What every program the project ships must be; a subclass names the program."""
+
+    EXE_VARIABLE = None
+    EXE_NAME = None
+
     @classmethod
     def setUpClass(cls):
-        cls.exe = talqo_exe()
+        cls.exe = built_exe(cls.EXE_VARIABLE, cls.EXE_NAME)
         cls.headers = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", str(cls.exe)],
                                      capture_output=True, text=True, check=True).stdout
         cls.resources = PortableExecutable(cls.exe.read_bytes()).resources()
@@ -101,6 +108,20 @@ class ExecutableTest(unittest.TestCase):
         self.assertEqual((reserved, kind, count), (0, 1, 1))
         width, height, colours, _, planes, bits = struct.unpack_from("<BBBBHH", groups[0], 6)
         self.assertEqual((width, height, colours, bits), (32, 32, 16, 4))
+
+
+class TalqoExecutableTest(ShippedExecutableChecks, unittest.TestCase):
+    EXE_VARIABLE = "TALQO_EXE"
+    EXE_NAME = "talqo.exe"
+
+
+class Md5sumExecutableTest(ShippedExecutableChecks, unittest.TestCase):
+    EXE_VARIABLE = "TALQO_MD5SUM_EXE"
+    EXE_NAME = "md5sum.exe"
+
+    def test_digests_with_the_systems_cryptography(self):
+        imported = {name.lower() for name in re.findall(r"DLL Name: (\S+)", self.headers)}
+        self.assertIn("bcrypt.dll", imported)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #include "probe_commands.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 
@@ -38,6 +39,29 @@ std::string JsonRegionBox(HWND window) {
   RECT box{};
   GetRgnBox(region.get(), &box);
   return JsonRect(box);
+}
+
+std::string JsonScreenRects(const std::vector<HWND>& controls) {
+  std::string rects;
+  for (const HWND control : controls) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    if (!rects.empty()) rects += ",";
+    rects += JsonRect(rect);
+  }
+  return "[" + rects + "]";
+}
+
+// Each edit control's selection as [start, end], in characters.
+std::string JsonSelections(const std::vector<HWND>& edits) {
+  std::string selections;
+  for (const HWND edit : edits) {
+    DWORD_PTR both = 0;
+    SendMessageTimeoutW(edit, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &both);
+    if (!selections.empty()) selections += ",";
+    selections += "[" + std::to_string(LOWORD(both)) + "," + std::to_string(HIWORD(both)) + "]";
+  }
+  return "[" + selections + "]";
 }
 
 JsonObject Identity(HWND window) {
@@ -103,11 +127,16 @@ int DescribeDialog(const std::wstring& title) {
   RECT window_rect{};
   GetWindowRect(dialog, &window_rect);
   JsonObject object = Identity(dialog);
-  // A message box's icon is a static control without text.
+  const std::vector<HWND> buttons = ChildrenOfClass(dialog, L"Button");
+  const std::vector<HWND> edits = ChildrenOfClass(dialog, L"Edit");
+  // A message box's icon is a static control without text. Rectangles are on the screen.
   object.AddJson("window_rect", JsonRect(window_rect))
       .AddJson("statics", TextsOf(ChildrenOfClass(dialog, L"Static"), true).Text())
-      .AddJson("buttons", TextsOf(ChildrenOfClass(dialog, L"Button"), false).Text())
-      .AddJson("edits", TextsOf(ChildrenOfClass(dialog, L"Edit"), false).Text());
+      .AddJson("buttons", TextsOf(buttons, false).Text())
+      .AddJson("button_rects", JsonScreenRects(buttons))
+      .AddJson("edits", TextsOf(edits, false).Text())
+      .AddJson("edit_rects", JsonScreenRects(edits))
+      .AddJson("edit_selections", JsonSelections(edits));
   return Print(object, kDone);
 }
 
@@ -136,7 +165,8 @@ int SetEditText(const std::wstring& dialog_title, const std::wstring& text) {
 }
 
 int CloseWindow(const std::wstring& title) {
-  const HWND window = FindMainWindow(title);
+  HWND window = FindMainWindow(title);
+  if (window == nullptr) window = FindDialog(title);
   if (window == nullptr) return NotFound();
   PostMessageW(window, WM_CLOSE, 0, 0);
   return Print(Identity(window), kDone);
@@ -160,6 +190,41 @@ int CopyToClipboard(const std::wstring& text) {
   }
   if (!copied) GlobalFree(memory);
   return Print(JsonObject().AddBool("found", true).AddBool("copied", copied), kDone);
+}
+
+int ReadClipboard() {
+  if (!OpenClipboard(nullptr)) return NotFound();
+  std::wstring text;
+  bool found = false;
+  if (const HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* locked = static_cast<const wchar_t*>(GlobalLock(memory))) {
+      text = locked;
+      found = true;
+      GlobalUnlock(memory);
+    }
+  }
+  CloseClipboard();
+  if (!found) return NotFound();
+  return Print(JsonObject().AddBool("found", true).Add("text", text), kDone);
+}
+
+int ShellRun(const std::wstring& file, const std::wstring& parameters) {
+  SHELLEXECUTEINFOW run{};
+  run.cbSize = sizeof run;
+  run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  run.lpFile = file.c_str();
+  run.lpParameters = parameters.c_str();
+  run.nShow = SW_SHOWNORMAL;
+  if (!ShellExecuteExW(&run) || run.hProcess == nullptr) {
+    Print(JsonObject().AddBool("found", true).AddBool("started", false), kNotStarted);
+    return kNotStarted;
+  }
+  const runtime::win32::ScopedCloseHandle process(run.hProcess);
+  WaitForSingleObject(process.get(), INFINITE);
+  DWORD status = kNotStarted;
+  GetExitCodeProcess(process.get(), &status);
+  return Print(JsonObject().AddBool("found", true).AddBool("started", true).Add("exit_status", status),
+               static_cast<int>(status));
 }
 
 int ListWindows() {

@@ -10,6 +10,15 @@ int DescribeWindow(const std::wstring& title);
 int DescribeDialog(const std::wstring& title);
 int PressButton(const std::wstring& dialog_title, const std::wstring& button_text);
 int SetEditText(const std::wstring& dialog_title, const std::wstring& text);
+// Posts WM_CLOSE, as the title bar's close box does, to the main window so titled, or
+// else to the dialog so titled.
 int CloseWindow(const std::wstring& title);
 int CopyToClipboard(const std::wstring& text);
+// The clipboard's Unicode text, as a paste would find it.
+int ReadClipboard();
+// Starts FILE with PARAMETERS as talqo.exe has the shell start a tool (default verb,
+// normal window, nothing inherited), waits for it to end and ends with its exit status,
+// or with kNotStarted when the shell could not start it.
+int ShellRun(const std::wstring& file, const std::wstring& parameters);
+constexpr int kNotStarted = 255;
 int ListWindows();

@@ -13,7 +13,8 @@ constexpr int kUsageError = 2;
 
 constexpr char kUsage[] =
     "usage: probe.exe window TITLE | dialog TITLE | press TITLE BUTTON_TEXT |\n"
-    "                 settext TITLE TEXT | close TITLE | copy TEXT | list\n";
+    "                 settext TITLE TEXT | close TITLE | copy TEXT | clipboard | list |\n"
+    "                 shellrun FILE PARAMETERS\n";
 
 int Usage() {
   WriteToStderr(kUsage);
@@ -32,5 +33,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"press" && argc == 4) return PressButton(argv[2], argv[3]);
   if (command == L"settext" && argc == 4) return SetEditText(argv[2], argv[3]);
   if (command == L"copy" && argc == 3) return CopyToClipboard(argv[2]);
+  if (command == L"clipboard" && argc == 2) return ReadClipboard();
+  if (command == L"shellrun" && argc == 4) return ShellRun(argv[2], argv[3]);
   return Usage();
 }

@@ -1,0 +1,158 @@
+#include "md5sum/checksum_window.h"
+
+#include <cstddef>
+#include <optional>
+
+#include "md5sum/clipboard.h"
+#include "md5sum/digest_worker.h"
+#include "md5sum/resource_ids.h"
+#include "md5sum/result_lines.h"
+#include "md5sum/system_message.h"
+
+namespace {
+
+constexpr int kChecksumLength = 32;
+
+struct WindowState {
+  HINSTANCE instance;
+  DigestWorker worker;
+};
+
+void SetProgressText(HWND dialog, const std::wstring& text) {
+  ::SetDlgItemTextW(dialog, IDC_PROGRESS, text.c_str());
+}
+
+// Each file has one line, in command-line order: a line's number is its file's index.
+std::wstring ResultsText(const DigestWorker& worker, std::size_t finished) {
+  std::wstring text;
+  for (std::size_t index = 0; index < finished; ++index) {
+    if (index > 0) text += L"\r\n";
+    text += WindowLine(worker.names()[index], worker.result(index));
+  }
+  return text;
+}
+
+std::optional<std::size_t> FirstChecksum(const DigestWorker& worker) {
+  for (std::size_t index = 0; index < worker.finished(); ++index) {
+    if (worker.result(index).read) return index;
+  }
+  return std::nullopt;
+}
+
+// The file of the line that holds the caret or the start of the selection, if it has a
+// checksum; else the first file that has one.
+std::optional<std::size_t> ChosenChecksum(HWND dialog, const DigestWorker& worker) {
+  const LRESULT line = ::SendDlgItemMessageW(dialog, IDC_RESULTS, EM_LINEFROMCHAR,
+                                             static_cast<WPARAM>(-1), 0);
+  if (line >= 0 && static_cast<std::size_t>(line) < worker.finished() &&
+      worker.result(static_cast<std::size_t>(line)).read) {
+    return static_cast<std::size_t>(line);
+  }
+  return FirstChecksum(worker);
+}
+
+// A person's next step is to copy the checksum, so it is selected and has the focus.
+void SelectChecksum(HWND dialog, std::size_t index) {
+  const HWND results = ::GetDlgItem(dialog, IDC_RESULTS);
+  // Moving the focus by the dialog's own rule selects an edit's whole text; the
+  // checksum is selected afterwards.
+  ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(results), TRUE);
+  const LRESULT start = ::SendMessageW(results, EM_LINEINDEX, index, 0);
+  // The caret goes to the second position given: at the checksum's start, scrolling the
+  // line back to show the whole checksum, where selecting the whole text had scrolled
+  // it to the end of the text.
+  ::SendMessageW(results, EM_SETSEL, start + kChecksumLength, start);
+  ::SendMessageW(results, EM_SCROLLCARET, 0, 0);
+}
+
+void OnInitDialog(HWND dialog, WindowState& state) {
+  const HICON icon = ::LoadIconW(state.instance, MAKEINTRESOURCEW(IDI_MD5SUM));
+  ::SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  ::SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, IDC_RESULTS)), TRUE);
+  if (state.worker.names().empty()) {
+    SetProgressText(dialog, L"No file was named on the command line.");
+  } else if (!state.worker.Start(dialog)) {
+    SetProgressText(dialog, L"Cannot start reading: " + SystemMessage(::GetLastError()));
+  } else {
+    SetProgressText(dialog, L"Reading " + state.worker.names().front() + L"\u2026");
+  }
+}
+
+void OnProgress(HWND dialog, const WindowState& state, std::size_t index, int percent) {
+  if (index >= state.worker.names().size()) return;
+  SetProgressText(dialog, L"Reading " + state.worker.names()[index] + L"\u2026 " +
+                              std::to_wstring(percent) + L" %");
+}
+
+void OnFileDone(HWND dialog, const WindowState& state) {
+  const DigestWorker& worker = state.worker;
+  const std::size_t finished = worker.finished();
+  ::SetDlgItemTextW(dialog, IDC_RESULTS, ResultsText(worker, finished).c_str());
+  const std::optional<std::size_t> checksum = FirstChecksum(worker);
+  ::EnableWindow(::GetDlgItem(dialog, IDC_COPY), checksum.has_value());
+  if (finished < worker.names().size()) return;
+  SetProgressText(dialog, L"");
+  if (checksum) SelectChecksum(dialog, *checksum);
+}
+
+void OnCopy(HWND dialog, const WindowState& state) {
+  const std::optional<std::size_t> index = ChosenChecksum(dialog, state.worker);
+  if (!index) return;
+  const std::wstring& name = state.worker.names()[*index];
+  if (CopyToClipboard(dialog, state.worker.result(*index).checksum)) {
+    SetProgressText(dialog, L"Copied the checksum of " + name + L".");
+  } else {
+    SetProgressText(dialog, L"Cannot copy: " + SystemMessage(::GetLastError()));
+  }
+}
+
+// IDCANCEL also arrives for Escape and for the title bar's close box.
+INT_PTR CALLBACK ChecksumDialogProcedure(HWND dialog, UINT message, WPARAM wparam,
+                                         LPARAM lparam) noexcept {
+  if (message == WM_INITDIALOG) {
+    ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+    OnInitDialog(dialog, *reinterpret_cast<WindowState*>(lparam));
+    return FALSE;  // the focus is already where it belongs
+  }
+  auto* state = reinterpret_cast<WindowState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+  if (state == nullptr) return FALSE;
+  switch (message) {
+    case DigestWorker::kProgressMessage:
+      OnProgress(dialog, *state, wparam, static_cast<int>(lparam));
+      return TRUE;
+    case DigestWorker::kFileDoneMessage:
+      OnFileDone(dialog, *state);
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wparam)) {
+        case IDC_COPY:
+          OnCopy(dialog, *state);
+          return TRUE;
+        case IDCANCEL:
+          state->worker.Cancel();
+          ::EndDialog(dialog, IDCANCEL);
+          return TRUE;
+      }
+      return FALSE;
+  }
+  return FALSE;
+}
+
+bool EveryFileRead(const DigestWorker& worker) {
+  if (worker.names().empty() || worker.finished() < worker.names().size()) return false;
+  for (std::size_t index = 0; index < worker.finished(); ++index) {
+    if (!worker.result(index).read) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunInWindow(HINSTANCE instance, const std::vector<std::wstring>& names) {
+  WindowState state{instance, DigestWorker(names)};
+  ::DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_CHECKSUMS), nullptr, &ChecksumDialogProcedure,
+                    reinterpret_cast<LPARAM>(&state));
+  state.worker.Stop();
+  return EveryFileRead(state.worker) ? 0 : 1;
+}

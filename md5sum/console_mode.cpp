@@ -1,0 +1,25 @@
+#include "md5sum/console_mode.h"
+
+#include <atomic>
+
+#include "md5sum/file_digest.h"
+#include "md5sum/result_lines.h"
+
+int RunInConsole(const std::vector<std::wstring>& names, const ConsoleOutput& output) {
+  if (names.empty()) {
+    output.PrintErrorLine(L"usage: md5sum.exe FILE...");
+    return 1;
+  }
+  const std::atomic<bool> never_cancelled{false};
+  int status = 0;
+  for (const std::wstring& name : names) {
+    const FileDigest digest = DigestFile(name, never_cancelled, [](int) {});
+    if (digest.read) {
+      output.PrintLine(ChecksumLine(name, digest.checksum));
+    } else {
+      output.PrintErrorLine(ConsoleErrorLine(name, digest.error));
+      status = 1;
+    }
+  }
+  return status;
+}

@@ -1,0 +1,66 @@
+#include "md5sum/console_output.h"
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, bytes.data(), size, nullptr, nullptr);
+  return bytes;
+}
+
+// A handle that leads somewhere: a file, a pipe, a console or a device such as NUL.
+bool Usable(HANDLE handle) {
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return false;
+  const DWORD type = ::GetFileType(handle);
+  return type == FILE_TYPE_DISK || type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
+}
+
+bool IsConsole(HANDLE handle) {
+  DWORD mode = 0;
+  return ::GetConsoleMode(handle, &mode) != FALSE;
+}
+
+}  // namespace
+
+std::optional<ConsoleOutput> ConsoleOutput::Find() {
+  const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
+  if (Usable(output)) {
+    const Stream output_stream{output, IsConsole(output)};
+    const HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
+    const Stream error_stream = Usable(error) ? Stream{error, IsConsole(error)} : output_stream;
+    return ConsoleOutput(output_stream, error_stream, {});
+  }
+  // A windowed program started from cmd.exe gets no standard handles, but it may join
+  // the console of the program that started it. The shell starting it from a windowed
+  // program leaves it no console to join.
+  if (!::AttachConsole(ATTACH_PARENT_PROCESS)) return std::nullopt;
+  runtime::win32::ScopedCloseHandle screen(::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                         OPEN_EXISTING, 0, nullptr));
+  if (!screen) {
+    ::FreeConsole();
+    return std::nullopt;
+  }
+  const Stream console{screen.get(), true};
+  return ConsoleOutput(console, console, std::move(screen));
+}
+
+void ConsoleOutput::PrintLine(const std::wstring& line) const { Write(output_, line); }
+
+void ConsoleOutput::PrintErrorLine(const std::wstring& line) const { Write(error_, line); }
+
+// A console takes UTF-16 as it is; files and pipes get UTF-8, as md5sum writes on Linux.
+void ConsoleOutput::Write(const Stream& stream, const std::wstring& line) {
+  if (stream.console) {
+    const std::wstring text = line + L"\r\n";
+    DWORD written = 0;
+    ::WriteConsoleW(stream.handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    return;
+  }
+  const std::string bytes = Utf8(line) + "\n";
+  DWORD written = 0;
+  ::WriteFile(stream.handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}

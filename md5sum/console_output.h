@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "runtime/win32/handles.h"
+
+// Where the lines go when the program runs from a console or with its output redirected.
+class ConsoleOutput {
+ public:
+  // Empty when the program has neither a standard output nor a parent's console to
+  // print to, as when the shell starts it from a windowed program.
+  static std::optional<ConsoleOutput> Find();
+
+  void PrintLine(const std::wstring& line) const;
+  void PrintErrorLine(const std::wstring& line) const;
+
+ private:
+  struct Stream {
+    HANDLE handle = nullptr;
+    bool console = false;
+  };
+
+  ConsoleOutput(Stream output, Stream error, runtime::win32::ScopedCloseHandle owned)
+      : output_(output), error_(error), owned_(std::move(owned)) {}
+
+  static void Write(const Stream& stream, const std::wstring& line);
+
+  Stream output_;
+  Stream error_;
+  // The parent's console screen, opened when the standard handles led nowhere.
+  runtime::win32::ScopedCloseHandle owned_;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+#include <bcrypt.h>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <utility>
+
+#include "runtime/win32/handles.h"
+
+struct CloseAlgorithmProviderTraits {
+  static bool IsValid(BCRYPT_ALG_HANDLE algorithm) noexcept { return algorithm != nullptr; }
+  static void Release(BCRYPT_ALG_HANDLE algorithm) noexcept {
+    ::BCryptCloseAlgorithmProvider(algorithm, 0);
+  }
+};
+using ScopedAlgorithmProvider =
+    runtime::win32::ScopedHandle<BCRYPT_ALG_HANDLE, CloseAlgorithmProviderTraits>;
+
+struct DestroyHashTraits {
+  static bool IsValid(BCRYPT_HASH_HANDLE hash) noexcept { return hash != nullptr; }
+  static void Release(BCRYPT_HASH_HANDLE hash) noexcept { ::BCryptDestroyHash(hash); }
+};
+using ScopedHash = runtime::win32::ScopedHandle<BCRYPT_HASH_HANDLE, DestroyHashTraits>;
+
+using Md5Digest = std::array<unsigned char, 16>;
+
+// An MD5 digest computed by the system's cryptography (CNG, bcrypt.dll).
+class Md5Hash {
+ public:
+  // Empty when the system offers no MD5.
+  static std::optional<Md5Hash> Create();
+
+  bool Update(const unsigned char* data, std::size_t size);
+  // The digest of everything given to Update; the hash is used up afterwards.
+  std::optional<Md5Digest> Finish();
+
+ private:
+  Md5Hash(ScopedAlgorithmProvider algorithm, ScopedHash hash)
+      : algorithm_(std::move(algorithm)), hash_(std::move(hash)) {}
+
+  ScopedAlgorithmProvider algorithm_;
+  ScopedHash hash_;
+};
