@@ -1,5 +1,6 @@
 #include "actions/checksum_match.h"
 #include "actions/full_path.h"
+#include "actions/quoted_argument.h"
 #include "launcher/file_status.h"
 #include "launcher/frm_talqo.h"
 #include "runtime/system_constants.h"
@@ -28,8 +29,7 @@ void frmTALQO::imgCenter_Click() {
   const std::wstring target = IsFullPath(target_file)
                                   ? target_file
                                   : platform_.ProgramDirectory() + L"\\" + target_file;
-  platform_.ShellExecuteW(0, std::nullopt, tool, L"\"" + target + L"\"", std::nullopt,
-                          kShowNormal);
+  platform_.ShellExecuteW(0, std::nullopt, tool, QuotedArgument(target), std::nullopt, kShowNormal);
 
   const std::wstring answer =
       platform_.InputBox(L"When the cheksum is generated, paste it here to see if it matches.",

@@ -11,6 +11,7 @@ as it needs it.
 """
 
 import hashlib
+import re
 import unittest
 
 import action_support as support
@@ -100,6 +101,10 @@ class ChecksumTestCase(harness.TalqoTestCase):
         self.assert_main_window_stays(program)
         return report["statics"]
 
+    def answer_by_probe(self, text, button):
+        self.assertTrue(self.session.probe("settext", INPUT_TITLE, text)["found"])
+        self.assertTrue(self.session.probe("press", INPUT_TITLE, button)["found"])
+
 
 class ChecksumCheckTest(ChecksumTestCase):
     def setUp(self):
@@ -132,10 +137,6 @@ class ChecksumCheckTest(ChecksumTestCase):
         self.assertEqual(support.foreign_windows(self.session, program.windows_pid), [],
                          "the recorder shows nothing")
         return box
-
-    def answer_by_probe(self, text, button):
-        self.assertTrue(self.session.probe("settext", INPUT_TITLE, text)["found"])
-        self.assertTrue(self.session.probe("press", INPUT_TITLE, button)["found"])
 
     def test_each_click_runs_md5sum_on_the_target_and_compares_the_answer(self):
         program, window, target = self.start_with_target()
@@ -230,6 +231,21 @@ class CheckingByHandTest(ChecksumTestCase):
         self.assertEqual(self.check_by_hand(program, window, picture="checksum-road"), [MATCH])
         target.write_bytes(TARGET_CONTENT + b"changed after its checksum was recorded")
         self.assertEqual(self.check_by_hand(program, window), [MISMATCH])
+
+
+    def test_with_no_target_the_tool_is_told_the_launchers_folder_as_one_name(self):
+        folder = self.program_dir({"talqo.ini": support.settings_file("")}, name="talqo demo")
+        program = self.launch(folder)
+        window = program.wait_for_window()
+        self.session.click(*support.control_point(window, "center"))
+        program.wait_for_dialog(INPUT_TITLE)
+        tool = self.wait_for_tool(lambda report: report["edits"][0] and not report["statics"],
+                                  "the tool to finish")
+        # The folder with its backslash, and no quote taken into the name.
+        folder_name = support.windows_path(program.exe.parent) + "\\"
+        self.assertRegex(tool["edits"][0], "^Cannot read " + re.escape(folder_name) + ": .+$")
+        self.answer_by_probe("", "Cancel")
+        self.assertEqual(self.close_message(program, RESULT_TITLE), [MISMATCH])
 
 
 class MissingToolTest(ChecksumTestCase):

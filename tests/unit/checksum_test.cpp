@@ -72,7 +72,7 @@ TEST_F(ChecksumClickTest, FailedSystemDirectoryLooksAtTheRootAndEmptyTargetNames
   form_.imgCenter_Click();
   EXPECT_EQ(platform_.CallsNamed(L"ShellExecuteW"),
             std::vector<std::wstring>{
-                L"ShellExecuteW(0,null,\"\\md5sum.exe\",\"\"C:\\Apps\\Talqo\\\"\",null,1)"});
+                L"ShellExecuteW(0,null,\"\\md5sum.exe\",\"\"C:\\Apps\\Talqo\\\\\"\",null,1)"});
   // Nothing was entered, so nothing was checked, even against an empty expectation.
   EXPECT_EQ(platform_.CallsNamed(L"ShowMessage"), std::vector<std::wstring>{kMismatch});
 }
@@ -94,6 +94,8 @@ struct ParameterCase {
   std::string target_file;
   std::wstring parameters;
 };
+
+void PrintTo(const ParameterCase& c, std::ostream* os) { *os << c.name; }
 
 class ToolParametersTest : public testing::TestWithParam<ParameterCase> {};
 
@@ -124,11 +126,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParameterCase{"DriveRelative", "D:report.pdf", L"\"C:\\Apps\\Talqo\\D:report.pdf\""},
         ParameterCase{"RootOfTheCurrentDrive", "\\report.pdf",
                       L"\"C:\\Apps\\Talqo\\\\report.pdf\""},
-        ParameterCase{"Empty", "", L"\"C:\\Apps\\Talqo\\\""},
+        ParameterCase{"Empty", "", L"\"C:\\Apps\\Talqo\\\\\""},
         // Greek and a fullwidth quotation mark, in UTF-8: kept as they are, inside the quotes.
         ParameterCase{"BeyondTheCodePage", "\xCE\xA9\xEF\xBC\x82 x.txt",
                       L"\"C:\\Apps\\Talqo\\\x03A9\xFF02 x.txt\""}),
-    [](const testing::TestParamInfo<ParameterCase>& info) { return info.param.name; });
+    CaseName());
 
 struct MatchCase {
   const wchar_t* answer;
