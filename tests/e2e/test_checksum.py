@@ -39,14 +39,6 @@ EXPECTED = hashlib.md5(TARGET_CONTENT).hexdigest()
 A_DIFFERENT_CHECKSUM = "0123456789abcdef" * 2
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 class ChecksumTestCase(harness.TalqoTestCase):
     def prepare_system_folder(self, md5sum=None):
         """Installs the program `md5sum` as the prefix's system folder's md5sum.exe, or

@@ -17,14 +17,6 @@ RESULT_TITLE = "Result:"
 MISMATCH = "Checksums do NOT Match. Please do not share this file."
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 def inside(rect, point):
     left, top, right, bottom = rect
     return left <= point[0] < right and top <= point[1] < bottom

@@ -16,14 +16,6 @@ import harness
 MISSING_SETTINGS_TITLE = "missing *.ini"
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 class LaunchTest(harness.TalqoTestCase):
     def other_folder(self):
         folder = Path(tempfile.mkdtemp(prefix="talqo-e2e-elsewhere-"))

@@ -40,14 +40,6 @@ BIG_SIZE = "3G"
 ENDLESS_SIZE = "300G"
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 def host_md5sum(folder, *names):
     """What the host's md5sum prints for the files, run in `folder`."""
     return subprocess.run(["md5sum", "--", *names], cwd=folder, capture_output=True, text=True,

@@ -28,14 +28,6 @@ def settings_in(encoding, target):
     return UTF8_MARK + line.encode("utf-8")
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 class NamesAndPathsTest(harness.TalqoTestCase):
     def setUp(self):
         self.tool_command_lines = support.install_checksum_tool_recorder(self.session)
