@@ -301,6 +301,12 @@ class TalqoTestCase(unittest.TestCase):
         self.addCleanup(folder.remove)
         return folder
 
+    def other_folder(self):
+        """A fresh empty folder apart from the program folders, gone when the test ends."""
+        folder = Path(tempfile.mkdtemp(prefix="talqo-e2e-elsewhere-"))
+        self.addCleanup(shutil.rmtree, folder, ignore_errors=True)
+        return folder
+
     def launch(self, program_dir, cwd=None):
         """Starts program_dir's talqo.exe, in program_dir unless `cwd` says otherwise."""
         self.session.park_pointer()
