@@ -8,6 +8,7 @@ from pathlib import PurePosixPath
 
 import harness
 import window_layout as layout
+from wine_session.prefix import system_folder
 
 # The window class of dialog boxes, message boxes among them.
 DIALOG_CLASS = "#32770"
@@ -68,7 +69,7 @@ def prepare_system_folder(session, md5sum=None):
     """Installs the program `md5sum` as the prefix's system folder's md5sum.exe, or
     leaves none there, with no md5sum.log from earlier runs. Returns the path of
     md5sum.log, which the command-line recorder writes."""
-    folder = session.prefix / "drive_c" / "windows" / "system32"
+    folder = system_folder(session.prefix)
     for name in ("md5sum.exe", "md5sum.log"):
         (folder / name).unlink(missing_ok=True)
     if md5sum is not None:
@@ -85,6 +86,9 @@ def install_checksum_tool_recorder(session):
 
 
 class ActionTestCase(harness.TalqoTestCase):
+    """A test of what the buttons do: the stand-ins it puts in place and what it reads
+    back from them and from the window."""
+
     def put_recorder(self, folder, name):
         """A target_recorder.exe named `name` in `folder`; returns the log it would write."""
         shutil.copyfile(self.session.tool("target_recorder.exe"), folder / name)

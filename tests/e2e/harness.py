@@ -19,15 +19,17 @@ import time
 import unittest
 from pathlib import Path
 
+from pictures import parse_ppm
 from wine_session import display
 from wine_session.prefix import (copy_prefix, ensure_template_prefix, install_in_system32,
                                  wine_environment)
+from wine_session.waits import TIMEOUT_SECONDS, wait_until
 from wine_session.windows import probe, visible_report
 from wine_session.wine import run_to_end, start_wineserver, stop_wineserver
-# The tests take these from here, with the rest of the harness.
-from pictures import Picture, parse_ppm, read_icon, solid_bmp  # noqa: F401
-from wine_session.waits import TIMEOUT_SECONDS, wait_until  # noqa: F401
 from window_queries import WindowInfo
+
+# The test modules take these from the harness, with the rest of what they use.
+from pictures import Picture, read_icon, solid_bmp  # noqa: F401
 
 MAIN_TITLE = "T.A.L.Q.O."
 SOURCE_DIR = Path(__file__).resolve().parents[2]
