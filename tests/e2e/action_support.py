@@ -1,11 +1,14 @@
-"""What the tests of the launch and checksum buttons share: settings files, the logs
-that the helper programs write, and what probe.exe tells about one process's windows."""
+"""What the tests of the launch and checksum buttons share: settings files, the helper
+programs that stand in for the target and for md5sum.exe and the logs they write, and what
+probe.exe tells about one process's windows."""
 
 import json
+import shutil
 from pathlib import PurePosixPath
 
 import harness
 import window_layout as layout
+from wine_session.prefix import system_folder
 
 # The window class of dialog boxes, message boxes among them.
 DIALOG_CLASS = "#32770"
@@ -62,12 +65,47 @@ def button_texts(report):
     return [text.replace("&", "") for text in report["buttons"]]
 
 
+def prepare_system_folder(session, md5sum=None):
+    """Installs the program `md5sum` as the prefix's system folder's md5sum.exe, or
+    leaves none there, with no md5sum.log from earlier runs. Returns the path of
+    md5sum.log, which the command-line recorder writes."""
+    folder = system_folder(session.prefix)
+    for name in ("md5sum.exe", "md5sum.log"):
+        (folder / name).unlink(missing_ok=True)
+    if md5sum is not None:
+        session.install_in_system32(md5sum, "md5sum.exe")
+    return folder / "md5sum.log"
+
+
 def install_checksum_tool_recorder(session):
     """Puts the test stand-in for md5sum.exe into the prefix's system folder, without the
     log of earlier runs. Returns a function that gives the command lines the stand-in was
     started with so far, one a run, as the system handed them over."""
-    system_folder = session.prefix / "drive_c" / "windows" / "system32"
-    log = system_folder / "md5sum.log"
-    log.unlink(missing_ok=True)
-    session.install_in_system32(session.tool("command_line_recorder.exe"), "md5sum.exe")
+    log = prepare_system_folder(session, session.tool("command_line_recorder.exe"))
     return lambda: [record["command_line"] for record in log_records(log)]
+
+
+class ActionTestCase(harness.TalqoTestCase):
+    """A test of what the buttons do: the stand-ins it puts in place and what it reads
+    back from them and from the window."""
+
+    def put_recorder(self, folder, name):
+        """A target_recorder.exe named `name` in `folder`; returns the log it would write."""
+        shutil.copyfile(self.session.tool("target_recorder.exe"), folder / name)
+        return folder / "recorder.log"
+
+    def assert_started_once(self, log, target, working_directory):
+        """The recorder at `target` ran once, without parameters, in `working_directory`."""
+        records = wait_for_records(log, 1)
+        module = windows_path(target)
+        # The shell puts the path it starts in quotes; nothing follows it.
+        self.assertEqual(records, [{"module": module,
+                                    "command_line": f'"{module}"',
+                                    "current_directory": windows_path(working_directory)}])
+
+    def label_pixels(self, window, shot=None):
+        """The label's pixels on `shot`, or on the screen as it is now."""
+        left, top, right, bottom = layout.RECTS["label"]
+        shot = shot or self.session.screenshot()
+        return [shot.pixel(*window.screen_point(x, y))
+                for y in range(top, bottom) for x in range(left, right)]

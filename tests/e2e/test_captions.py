@@ -22,14 +22,6 @@ def settings(display_name, colour):
             f"{red},{green},{blue},False\r\n").encode()
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 def background_at(x, y):
     return layout.built_in_picture("background").pixel(x, y)
 

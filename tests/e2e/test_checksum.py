@@ -16,7 +16,6 @@ import unittest
 
 import action_support as support
 import harness
-import window_layout as layout
 
 INPUT_TITLE = "MD5 Checksum Compare"
 PROMPT = "When the cheksum is generated, paste it here to see if it matches."
@@ -40,26 +39,7 @@ EXPECTED = hashlib.md5(TARGET_CONTENT).hexdigest()
 A_DIFFERENT_CHECKSUM = "0123456789abcdef" * 2
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
-class ChecksumTestCase(harness.TalqoTestCase):
-    def prepare_system_folder(self, md5sum=None):
-        """Installs the program `md5sum` as the prefix's system folder's md5sum.exe, or
-        leaves none there, with no md5sum.log from earlier runs. Returns the path of
-        md5sum.log."""
-        folder = self.session.prefix / "drive_c" / "windows" / "system32"
-        for name in ("md5sum.exe", "md5sum.log"):
-            (folder / name).unlink(missing_ok=True)
-        if md5sum is not None:
-            self.session.install_in_system32(md5sum, "md5sum.exe")
-        return folder / "md5sum.log"
-
+class ChecksumTestCase(support.ActionTestCase):
     def start_with_target(self):
         """Starts the launcher from a folder with a blank in its name, beside a target
         whose real MD5 the settings expect; returns the program, its window and the
@@ -108,14 +88,8 @@ class ChecksumTestCase(harness.TalqoTestCase):
 
 class ChecksumCheckTest(ChecksumTestCase):
     def setUp(self):
-        self.md5sum_log = self.prepare_system_folder(
-            self.session.tool("command_line_recorder.exe"))
-
-    def label_pixels(self, window):
-        left, top, right, bottom = layout.RECTS["label"]
-        shot = self.session.screenshot()
-        return [shot.pixel(*window.screen_point(x, y))
-                for y in range(top, bottom) for x in range(left, right)]
+        self.md5sum_log = support.prepare_system_folder(
+            self.session, self.session.tool("command_line_recorder.exe"))
 
     def open_input_box(self, program, window, target, click):
         """Clicks the knight for the `click`-th time; checks what md5sum.exe was given and
@@ -175,7 +149,7 @@ class CheckingByHandTest(ChecksumTestCase):
     box with Ctrl+V. Nothing here computes a checksum."""
 
     def setUp(self):
-        self.prepare_system_folder(self.session.md5sum_exe)
+        support.prepare_system_folder(self.session, self.session.md5sum_exe)
         self.addCleanup(self.close_tool_windows)
 
     def close_tool_windows(self):
@@ -250,7 +224,7 @@ class CheckingByHandTest(ChecksumTestCase):
 
 class MissingToolTest(ChecksumTestCase):
     def test_without_md5sum_a_message_is_all_that_shows_and_the_window_stays(self):
-        self.prepare_system_folder()
+        support.prepare_system_folder(self.session)
         program, window, _ = self.start_with_target()
         # The second click also shows that the first one ended with the message: had an
         # input box followed it, the window would not take the click.

@@ -5,7 +5,6 @@ target_recorder.exe stands in for the target, so that a launch would leave a lin
 recorder.log beside it.
 """
 
-import shutil
 import unittest
 
 import action_support as support
@@ -17,32 +16,17 @@ RESULT_TITLE = "Result:"
 MISMATCH = "Checksums do NOT Match. Please do not share this file."
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 def inside(rect, point):
     left, top, right, bottom = rect
     return left <= point[0] < right and top <= point[1] < bottom
 
 
-class InputBoxModalityTest(harness.TalqoTestCase):
-    def label_pixels(self, window, shot=None):
-        left, top, right, bottom = layout.RECTS["label"]
-        shot = shot or self.session.screenshot()
-        return [shot.pixel(*window.screen_point(x, y))
-                for y in range(top, bottom) for x in range(left, right)]
-
+class InputBoxModalityTest(support.ActionTestCase):
     def test_the_window_ignores_clicks_while_the_input_box_is_open(self):
         support.install_checksum_tool_recorder(self.session)
         folder = self.program_dir({"talqo.ini": support.settings_file("target.exe")},
                                   name="talqo demo")
-        shutil.copyfile(self.session.tool("target_recorder.exe"), folder.file("target.exe"))
-        launches = folder.file("recorder.log")
+        launches = self.put_recorder(folder.path, "target.exe")
         program = self.launch(folder)
         window = program.wait_for_window()
 

@@ -5,10 +5,7 @@ appends the path it was started from, its command line and its working directory
 recorder.log beside itself.
 """
 
-import shutil
-import tempfile
 import unittest
-from pathlib import Path
 
 import action_support as support
 import harness
@@ -16,25 +13,7 @@ import harness
 MISSING_SETTINGS_TITLE = "missing *.ini"
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
-class LaunchTest(harness.TalqoTestCase):
-    def other_folder(self):
-        folder = Path(tempfile.mkdtemp(prefix="talqo-e2e-elsewhere-"))
-        self.addCleanup(shutil.rmtree, folder, ignore_errors=True)
-        return folder
-
-    def put_recorder(self, folder, name):
-        """A target_recorder.exe named `name` in `folder`; returns the log it would write."""
-        shutil.copyfile(self.session.tool("target_recorder.exe"), folder / name)
-        return folder / "recorder.log"
-
+class LaunchTest(support.ActionTestCase):
     def click_go(self, program):
         """Clicks GO! once the window is up and waits for the launcher to end. Returns its
         exit status and every other window that its process showed meanwhile."""
@@ -53,15 +32,6 @@ class LaunchTest(harness.TalqoTestCase):
             path = self.session.save_screenshot(self.session.screenshot(), self.id())
             self.fail(f"{error}; it showed {list(shown.values())}; the screen is in {path}")
         return program.exit_status(), list(shown.values())
-
-    def assert_started_once(self, log, target, working_directory):
-        """The recorder at `target` ran once, without parameters, in `working_directory`."""
-        records = support.wait_for_records(log, 1)
-        module = support.windows_path(target)
-        # The shell puts the path it starts in quotes; nothing follows it.
-        self.assertEqual(records, [{"module": module,
-                                    "command_line": f'"{module}"',
-                                    "current_directory": support.windows_path(working_directory)}])
 
     def test_go_opens_the_target_beside_the_launcher_and_ends_it_with_status_0(self):
         for name in ("target.exe", "my target.exe"):

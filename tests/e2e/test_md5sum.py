@@ -9,9 +9,7 @@ shellrun, which waits for it and ends with its exit status.
 import random
 import shutil
 import subprocess
-import tempfile
 import unittest
-from pathlib import Path
 
 import action_support as support
 import harness
@@ -40,14 +38,6 @@ BIG_SIZE = "3G"
 ENDLESS_SIZE = "300G"
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 def host_md5sum(folder, *names):
     """What the host's md5sum prints for the files, run in `folder`."""
     return subprocess.run(["md5sum", "--", *names], cwd=folder, capture_output=True, text=True,
@@ -57,8 +47,7 @@ def host_md5sum(folder, *names):
 class ToolTestCase(harness.TalqoTestCase):
     def folder(self, files=None):
         """A fresh folder with md5sum.exe and the given files ({name: bytes})."""
-        path = Path(tempfile.mkdtemp(prefix="talqo-md5sum-"))
-        self.addCleanup(shutil.rmtree, path, ignore_errors=True)
+        path = self.other_folder()
         shutil.copyfile(self.session.md5sum_exe, path / "md5sum.exe")
         for name, data in (files or {}).items():
             (path / name).write_bytes(data)

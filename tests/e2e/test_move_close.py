@@ -16,14 +16,6 @@ FRONT_CONTROLS = ("top", "center", "label", "left", "right")
 BUTTONS = {"left": 1, "middle": 2, "right": 3}
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 def inside(rect, x, y):
     left, top, right, bottom = rect
     return left <= x < right and top <= y < bottom

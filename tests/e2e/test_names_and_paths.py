@@ -8,10 +8,7 @@ beside itself. The stand-in for md5sum.exe in the system folder records the comm
 that the knight gives it.
 """
 
-import shutil
-import tempfile
 import unittest
-from pathlib import Path
 
 import action_support as support
 import harness
@@ -28,27 +25,9 @@ def settings_in(encoding, target):
     return UTF8_MARK + line.encode("utf-8")
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
-class NamesAndPathsTest(harness.TalqoTestCase):
+class NamesAndPathsTest(support.ActionTestCase):
     def setUp(self):
         self.tool_command_lines = support.install_checksum_tool_recorder(self.session)
-
-    def put_recorder(self, folder, name):
-        """A target_recorder.exe named `name` in `folder`; returns the log it would write."""
-        shutil.copyfile(self.session.tool("target_recorder.exe"), folder / name)
-        return folder / "recorder.log"
-
-    def other_folder(self):
-        folder = Path(tempfile.mkdtemp(prefix="talqo-e2e-elsewhere-"))
-        self.addCleanup(shutil.rmtree, folder, ignore_errors=True)
-        return folder
 
     def check_names(self, folder, expected_path):
         """Clicks the knight of a launcher in `folder`; checks that the tool was given
@@ -71,12 +50,6 @@ class NamesAndPathsTest(harness.TalqoTestCase):
         window = program.wait_for_window()
         self.session.click(*support.control_point(window, "top"))
         self.assertEqual(program.wait_for_exit(), 0)
-
-    def assert_started_once(self, log, target, working_directory):
-        module = support.windows_path(target)
-        self.assertEqual(support.wait_for_records(log, 1),
-                         [{"module": module, "command_line": f'"{module}"',
-                           "current_directory": support.windows_path(working_directory)}])
 
     def test_names_reach_both_shell_calls_exactly_as_the_settings_give_them(self):
         cases = [

@@ -14,14 +14,6 @@ def settings_text(red, green, blue):
     return f'demo.txt,"Démo file",900150983cd24fb0d6963f7d28e17f72,{red},{green},{blue},False\r\n'
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 def is_pure(colour, channel):
     return all(value >= 220 if index == channel else value <= 40
                for index, value in enumerate(colour))

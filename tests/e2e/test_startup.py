@@ -15,14 +15,6 @@ def settings(red=0, green=0, blue=0, skin_flag="False"):
             f"{red},{green},{blue},{skin_flag}\r\n").encode()
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 def is_black(colour):
     return max(colour) <= 40
 

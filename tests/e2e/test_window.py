@@ -8,14 +8,6 @@ import window_layout as layout
 VALID_SETTINGS = b'demo.txt,"Demo file",900150983cd24fb0d6963f7d28e17f72,0,0,0,False\r\n'
 
 
-def setUpModule():
-    harness.start_session()
-
-
-def tearDownModule():
-    harness.stop_session()
-
-
 class WindowTest(harness.TalqoTestCase):
     @classmethod
     def setUpClass(cls):

@@ -7,6 +7,7 @@ bottom) with right and bottom the first pixel outside.
 import functools
 
 import harness
+import pictures
 
 CLIENT_SIZE = (516, 529)
 
@@ -34,7 +35,7 @@ EDGE_MARGIN = 3
 
 @functools.lru_cache(maxsize=None)
 def built_in_picture(name):
-    return harness.read_bmp(harness.RESOURCES_DIR / f"{name}.bmp")
+    return pictures.read_bmp(harness.RESOURCES_DIR / f"{name}.bmp")
 
 
 def covered_by_front(name, x, y, margin=1):

@@ -3,6 +3,7 @@ move to know that every earlier event has been handled."""
 
 import harness
 import window_layout as layout
+from window_queries import WindowInfo
 
 # A client point on the background picture, clear of every control in front of it and
 # well inside the ellipse.
@@ -15,7 +16,7 @@ def main_window(session):
     report = session.probe("window", harness.MAIN_TITLE)
     if not report["found"]:
         raise AssertionError("the window is gone")
-    return harness.WindowInfo(report)
+    return WindowInfo(report)
 
 
 def shifted(rect, offset):
