@@ -1,29 +1,10 @@
 #include "md5sum/clipboard.h"
 
 #include <cstring>
-#include <utility>
+
+#include "runtime/win32/handles.h"
 
 namespace {
-
-// Memory for the clipboard: freed here unless the clipboard took it.
-class ScopedGlobalMemory {
- public:
-  explicit ScopedGlobalMemory(HGLOBAL memory) noexcept : memory_(memory) {}
-  ScopedGlobalMemory(ScopedGlobalMemory&& other) noexcept : memory_(std::exchange(other.memory_, nullptr)) {}
-  ScopedGlobalMemory& operator=(ScopedGlobalMemory&&) = delete;
-  ScopedGlobalMemory(const ScopedGlobalMemory&) = delete;
-  ScopedGlobalMemory& operator=(const ScopedGlobalMemory&) = delete;
-  ~ScopedGlobalMemory() {
-    if (memory_ != nullptr) ::GlobalFree(memory_);
-  }
-
-  HGLOBAL get() const noexcept { return memory_; }
-  explicit operator bool() const noexcept { return memory_ != nullptr; }
-  void HandOver() noexcept { memory_ = nullptr; }
-
- private:
-  HGLOBAL memory_;
-};
 
 class ScopedClipboard {
  public:
@@ -33,18 +14,19 @@ class ScopedClipboard {
   ~ScopedClipboard() {
     if (open_) ::CloseClipboard();
   }
+
   bool open() const noexcept { return open_; }
 
  private:
   bool open_;
 };
 
-ScopedGlobalMemory GlobalCopy(const std::wstring& text) {
+runtime::win32::ScopedGlobalFree GlobalCopy(const std::wstring& text) {
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  ScopedGlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+  runtime::win32::ScopedGlobalFree memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
   if (!memory) return memory;
   void* target = ::GlobalLock(memory.get());
-  if (target == nullptr) return ScopedGlobalMemory(nullptr);
+  if (target == nullptr) return {};
   std::memcpy(target, text.c_str(), bytes);
   ::GlobalUnlock(memory.get());
   return memory;
@@ -53,12 +35,12 @@ ScopedGlobalMemory GlobalCopy(const std::wstring& text) {
 }  // namespace
 
 bool CopyToClipboard(HWND owner, const std::wstring& text) {
-  ScopedGlobalMemory memory = GlobalCopy(text);
+  runtime::win32::ScopedGlobalFree memory = GlobalCopy(text);
   if (!memory) return false;
   const ScopedClipboard clipboard(owner);
   if (!clipboard.open() || !::EmptyClipboard()) return false;
   if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
   // From here on the clipboard owns the memory.
-  memory.HandOver();
+  memory.release();
   return true;
 }

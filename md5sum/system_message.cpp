@@ -6,19 +6,14 @@
 
 namespace {
 
-// The text that FormatMessageW allocates for its caller.
-struct LocalFreeTextTraits {
-  static bool IsValid(LPWSTR text) noexcept { return text != nullptr; }
-  static void Release(LPWSTR text) noexcept { ::LocalFree(text); }
-};
-using ScopedText = runtime::win32::ScopedHandle<LPWSTR, LocalFreeTextTraits>;
+using ScopedText = runtime::win32::ScopedLocalFree<LPWSTR>;
 
 ScopedText FormatSystemMessage(DWORD error) {
   LPWSTR text = nullptr;
   // With FORMAT_MESSAGE_ALLOCATE_BUFFER the buffer argument receives the text's address.
-  ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+  ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
   return ScopedText(text);
 }
 
@@ -28,8 +23,8 @@ std::wstring SystemMessage(unsigned long error) {
   const ScopedText text = FormatSystemMessage(error);
   if (!text) return L"Error " + std::to_wstring(error);
   std::wstring message = text.get();
-  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
-                              message.back() == L' ')) {
+  while (!message.empty() &&
+         (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ')) {
     message.pop_back();
   }
   return message;

@@ -26,6 +26,8 @@ class ScopedHandle {
 
   Handle get() const noexcept { return handle_; }
   explicit operator bool() const noexcept { return Traits::IsValid(handle_); }
+  // For a handle that something else owns from now on.
+  Handle release() noexcept { return std::exchange(handle_, Handle{}); }
 
  private:
   void ReleaseOwned() noexcept {
@@ -52,7 +54,21 @@ struct DeleteDCTraits {
   static void Release(HDC dc) noexcept { ::DeleteDC(dc); }
 };
 
+// Memory that a system call allocated for its caller (FormatMessageW, CommandLineToArgvW).
+struct LocalFreeTraits {
+  static bool IsValid(const void* memory) noexcept { return memory != nullptr; }
+  static void Release(void* memory) noexcept { ::LocalFree(memory); }
+};
+
+struct GlobalFreeTraits {
+  static bool IsValid(HGLOBAL memory) noexcept { return memory != nullptr; }
+  static void Release(HGLOBAL memory) noexcept { ::GlobalFree(memory); }
+};
+
 using ScopedCloseHandle = ScopedHandle<HANDLE, CloseHandleTraits>;
+template <typename Pointer>
+using ScopedLocalFree = ScopedHandle<Pointer, LocalFreeTraits>;
+using ScopedGlobalFree = ScopedHandle<HGLOBAL, GlobalFreeTraits>;
 template <typename GdiObject>
 using ScopedDeleteObject = ScopedHandle<GdiObject, DeleteObjectTraits>;
 using ScopedDeleteDC = ScopedHandle<HDC, DeleteDCTraits>;

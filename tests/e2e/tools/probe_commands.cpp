@@ -5,8 +5,9 @@
 
 #include <cstdio>
 
-#include "runtime/win32/handles.h"
 #include "json_text.h"
+#include "md5sum/clipboard.h"
+#include "runtime/win32/handles.h"
 #include "std_output.h"
 #include "window_queries.h"
 
@@ -173,22 +174,8 @@ int CloseWindow(const std::wstring& title) {
 }
 
 // Puts the text on the clipboard as a user's copy would, for a paste to find.
-int CopyToClipboard(const std::wstring& text) {
-  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (memory == nullptr) return NotFound();
-  if (void* target = GlobalLock(memory)) {
-    CopyMemory(target, text.c_str(), bytes);
-    GlobalUnlock(memory);
-  }
-  bool copied = false;
-  if (OpenClipboard(nullptr)) {
-    EmptyClipboard();
-    // On success the clipboard owns the memory.
-    copied = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    CloseClipboard();
-  }
-  if (!copied) GlobalFree(memory);
+int CopyText(const std::wstring& text) {
+  const bool copied = CopyToClipboard(nullptr, text);
   return Print(JsonObject().AddBool("found", true).AddBool("copied", copied), kDone);
 }
 

@@ -13,7 +13,7 @@ int SetEditText(const std::wstring& dialog_title, const std::wstring& text);
 // Posts WM_CLOSE, as the title bar's close box does, to the main window so titled, or
 // else to the dialog so titled.
 int CloseWindow(const std::wstring& title);
-int CopyToClipboard(const std::wstring& text);
+int CopyText(const std::wstring& text);
 // The clipboard's Unicode text, as a paste would find it.
 int ReadClipboard();
 // Starts FILE with PARAMETERS as talqo.exe has the shell start a tool (default verb,

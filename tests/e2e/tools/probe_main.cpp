@@ -32,7 +32,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"close" && argc == 3) return CloseWindow(argv[2]);
   if (command == L"press" && argc == 4) return PressButton(argv[2], argv[3]);
   if (command == L"settext" && argc == 4) return SetEditText(argv[2], argv[3]);
-  if (command == L"copy" && argc == 3) return CopyToClipboard(argv[2]);
+  if (command == L"copy" && argc == 3) return CopyText(argv[2]);
   if (command == L"clipboard" && argc == 2) return ReadClipboard();
   if (command == L"shellrun" && argc == 4) return ShellRun(argv[2], argv[3]);
   return Usage();
