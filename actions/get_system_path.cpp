@@ -13,10 +13,9 @@ constexpr std::uint32_t kBufferSize = 206;
 // page, not characters: a path with two-byte characters reaches it with fewer characters.
 // All of the buffer comes back, not just the part before the terminator, and the answer
 // ends at its first character of code 0: a path that does not fit leaves the buffer
-// untouched, so the answer is then empty, as for a failing call.
-// A buffer holding bytes the code page does not define comes back as the empty text, so
-// such a path gives the empty answer too, never a look-alike folder. A failing call may
-// have written into the buffer: its result alone decides.
+// untouched, so the answer is then empty, as for a failing call. Bytes the code page does
+// not define make the whole buffer come back empty, never a look-alike folder. A failing
+// call may have written into the buffer: its result alone decides.
 std::wstring frmTALQO::GetSystemPath() {
   std::string bytes = platform_.WideToAnsi(std::wstring(kBufferSize, L'\0'));
   const std::uint32_t result = platform_.GetSystemDirectoryA(bytes, kBufferSize);

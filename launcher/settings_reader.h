@@ -44,8 +44,8 @@ class SettingsReader {
   void SkipToDelimiter();
   void Append(std::string& value, char16_t unit) const;
   std::wstring Decode(const std::string& value) const;
-  // A byte, or a UTF-16 unit after a UTF-16 BOM of either byte order; nothing at the end of the file or once
-  // the current read has used up its allowance.
+  // A byte, or a UTF-16 unit after a UTF-16 BOM of either byte order; nothing at the end
+  // of the file or once the current read has used up its allowance.
   std::optional<char16_t> NextUnit();
   // Whether `count` unread bytes are in the buffer, reading a chunk more if needed.
   bool Buffer(std::size_t count);

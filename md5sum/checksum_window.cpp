@@ -42,8 +42,8 @@ std::optional<std::size_t> FirstChecksum(const DigestWorker& worker) {
 // The file of the line that holds the caret or the start of the selection, if it has a
 // checksum; else the first file that has one.
 std::optional<std::size_t> ChosenChecksum(HWND dialog, const DigestWorker& worker) {
-  const LRESULT line = ::SendDlgItemMessageW(dialog, IDC_RESULTS, EM_LINEFROMCHAR,
-                                             static_cast<WPARAM>(-1), 0);
+  const LRESULT line =
+      ::SendDlgItemMessageW(dialog, IDC_RESULTS, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0);
   if (line >= 0 && static_cast<std::size_t>(line) < worker.finished() &&
       worker.result(static_cast<std::size_t>(line)).read) {
     return static_cast<std::size_t>(line);
@@ -69,7 +69,8 @@ void OnInitDialog(HWND dialog, WindowState& state) {
   const HICON icon = ::LoadIconW(state.instance, MAKEINTRESOURCEW(IDI_MD5SUM));
   ::SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   ::SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, IDC_RESULTS)), TRUE);
+  ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, IDC_RESULTS)),
+                 TRUE);
   if (state.worker.names().empty()) {
     SetProgressText(dialog, L"No file was named on the command line.");
   } else if (!state.worker.Start(dialog)) {

@@ -5,7 +5,8 @@ namespace {
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
   const int length = static_cast<int>(text.size());
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  const int size =
+      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
   ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, bytes.data(), size, nullptr, nullptr);
   return bytes;
@@ -38,8 +39,8 @@ std::optional<ConsoleOutput> ConsoleOutput::Find() {
   // program leaves it no console to join.
   if (!::AttachConsole(ATTACH_PARENT_PROCESS)) return std::nullopt;
   runtime::win32::ScopedCloseHandle screen(::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                                         OPEN_EXISTING, 0, nullptr));
+                                                         FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                         nullptr, OPEN_EXISTING, 0, nullptr));
   if (!screen) {
     ::FreeConsole();
     return std::nullopt;

@@ -5,7 +5,8 @@ DigestWorker::DigestWorker(std::vector<std::wstring> names)
 
 bool DigestWorker::Start(HWND window) {
   window_ = window;
-  thread_ = runtime::win32::ScopedCloseHandle(::CreateThread(nullptr, 0, &ThreadMain, this, 0, nullptr));
+  thread_ =
+      runtime::win32::ScopedCloseHandle(::CreateThread(nullptr, 0, &ThreadMain, this, 0, nullptr));
   return static_cast<bool>(thread_);
 }
 

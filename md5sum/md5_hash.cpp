@@ -36,7 +36,8 @@ bool Md5Hash::Update(const unsigned char* data, std::size_t size) {
 
 std::optional<Md5Digest> Md5Hash::Finish() {
   Md5Digest digest{};
-  if (!Succeeded(::BCryptFinishHash(hash_.get(), digest.data(), static_cast<ULONG>(digest.size()), 0))) {
+  if (!Succeeded(
+          ::BCryptFinishHash(hash_.get(), digest.data(), static_cast<ULONG>(digest.size()), 0))) {
     return std::nullopt;
   }
   return digest;

@@ -19,7 +19,7 @@ constexpr int kRgnCopy = 5;  // RGN_COPY
 
 // Messages and their arguments
 constexpr unsigned kNonClientLeftButtonDown = 0xA1;  // WM_NCLBUTTONDOWN
-constexpr std::uintptr_t kHitCaption = 2;             // HTCAPTION, a WM_NCHITTEST answer
+constexpr std::uintptr_t kHitCaption = 2;            // HTCAPTION, a WM_NCHITTEST answer
 
 // Fonts
 constexpr int kFontWeightNormal = 400;  // FW_NORMAL
