@@ -12,6 +12,8 @@ from wine_session.prefix import system_folder
 
 # The window class of dialog boxes, message boxes among them.
 DIALOG_CLASS = "#32770"
+# md5sum.exe's window.
+TOOL_TITLE = "MD5 checksum"
 
 
 def windows_path(path):
@@ -63,6 +65,17 @@ def foreign_windows(session, pid):
 
 def button_texts(report):
     return [text.replace("&", "") for text in report["buttons"]]
+
+
+def click_button(session, report, text):
+    """Clicks the middle of the dialog's button `text`, where probe.exe's report has it."""
+    left, top, right, bottom = report["button_rects"][button_texts(report).index(text)]
+    session.click((left + right) // 2, (top + bottom) // 2)
+
+
+def tool_finished(report):
+    """Whether md5sum.exe's window shows its results and its progress line is gone."""
+    return bool(report["edits"][0]) and not report["statics"]
 
 
 def prepare_system_folder(session, md5sum=None):

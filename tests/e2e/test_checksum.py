@@ -30,8 +30,6 @@ MISSING_TITLE = "Missing File(s)"
 MISSING_TEXT = ("Error: Please install md5sum available at "
                 "https://gnuwin32.sourceforge.net/packages/coreutils.htm")
 
-TOOL_TITLE = "MD5 checksum"
-
 TARGET_NAME = "release notes.txt"
 TARGET_CONTENT = b"T.A.L.Q.O. demo release\r\n" + bytes(range(256))
 # What the person who hands the file out records in the settings file.
@@ -154,17 +152,16 @@ class CheckingByHandTest(ChecksumTestCase):
 
     def close_tool_windows(self):
         """Closes what a failed test left open: the tool is not the launcher's to end."""
-        while self.session.probe("close", TOOL_TITLE)["found"]:
-            harness.wait_until(lambda: not self.session.probe("dialog", TOOL_TITLE)["found"],
-                               "the tool's window to close")
+        while self.session.probe("close", support.TOOL_TITLE)["found"]:
+            self.wait_for_tool_to_close()
 
-    def click_button(self, report, text):
-        left, top, right, bottom = report["button_rects"][support.button_texts(report).index(text)]
-        self.session.click((left + right) // 2, (top + bottom) // 2)
+    def wait_for_tool_to_close(self):
+        harness.wait_until(lambda: not self.session.probe("dialog", support.TOOL_TITLE)["found"],
+                           "the tool's window to close")
 
     def wait_for_tool(self, predicate, what):
         def seen():
-            report = self.session.probe("dialog", TOOL_TITLE)
+            report = self.session.probe("dialog", support.TOOL_TITLE)
             return report if report["found"] and report["visible"] and predicate(report) else None
 
         return harness.wait_until(seen, what, timeout=60)
@@ -175,13 +172,12 @@ class CheckingByHandTest(ChecksumTestCase):
         Saves a screenshot as `picture` once the checksum is pasted, when asked to."""
         self.session.click(*support.control_point(window, "center"))
         box = program.wait_for_dialog(INPUT_TITLE)
-        tool = self.wait_for_tool(lambda report: report["edits"][0] and not report["statics"],
-                                  "the tool's window to show the checksum")
+        tool = self.wait_for_tool(support.tool_finished, "the tool's window to show the checksum")
         self.assertEqual([window["title"] for window
                           in support.foreign_windows(self.session, program.windows_pid)],
-                         [TOOL_TITLE], "the tool's window and no console window")
+                         [support.TOOL_TITLE], "the tool's window and no console window")
 
-        self.click_button(tool, "Copy")
+        support.click_button(self.session, tool, "Copy")
         self.wait_for_tool(lambda report: report["statics"][:1] == [
             f"Copied the checksum of {support.windows_path(program.exe.parent / TARGET_NAME)}."],
                            "the tool to say that it copied the checksum")
@@ -194,10 +190,10 @@ class CheckingByHandTest(ChecksumTestCase):
         if picture:
             self.session.save_screenshot(self.session.settled_screenshot(), picture)
 
-        self.click_button(self.session.probe("dialog", TOOL_TITLE), "Close")
-        harness.wait_until(lambda: not self.session.probe("dialog", TOOL_TITLE)["found"],
-                           "the tool's window to close")
-        self.click_button(box, "OK")
+        tool = self.session.probe("dialog", support.TOOL_TITLE)
+        support.click_button(self.session, tool, "Close")
+        self.wait_for_tool_to_close()
+        support.click_button(self.session, box, "OK")
         return self.close_message(program, RESULT_TITLE)
 
     def test_the_copied_checksum_matches_and_after_a_change_to_the_file_it_does_not(self):
@@ -206,15 +202,13 @@ class CheckingByHandTest(ChecksumTestCase):
         target.write_bytes(TARGET_CONTENT + b"changed after its checksum was recorded")
         self.assertEqual(self.check_by_hand(program, window), [MISMATCH])
 
-
     def test_with_no_target_the_tool_is_told_the_launchers_folder_as_one_name(self):
         folder = self.program_dir({"talqo.ini": support.settings_file("")}, name="talqo demo")
         program = self.launch(folder)
         window = program.wait_for_window()
         self.session.click(*support.control_point(window, "center"))
         program.wait_for_dialog(INPUT_TITLE)
-        tool = self.wait_for_tool(lambda report: report["edits"][0] and not report["statics"],
-                                  "the tool to finish")
+        tool = self.wait_for_tool(support.tool_finished, "the tool to finish")
         # The folder with its backslash, and no quote taken into the name.
         folder_name = support.windows_path(program.exe.parent) + "\\"
         self.assertRegex(tool["edits"][0], "^Cannot read " + re.escape(folder_name) + ": .+$")

@@ -14,8 +14,6 @@ import unittest
 import action_support as support
 import harness
 
-WINDOW_TITLE = "MD5 checksum"
-
 # RFC 1321, appendix A.5: the test suite's strings and their digests.
 RFC_1321_SUITE = [
     (b"", "d41d8cd98f00b204e9800998ecf8427e"),
@@ -129,23 +127,24 @@ class WindowTest(ToolTestCase):
         return program
 
     def window(self):
-        report = self.session.probe("dialog", WINDOW_TITLE)
+        report = self.session.probe("dialog", support.TOOL_TITLE)
         self.assertTrue(report["found"], "the window is gone")
         return report
 
     def wait_until_done(self, program):
         """The window's report once its results are in and the progress line is gone."""
-        program.wait_for_dialog(WINDOW_TITLE)
+        program.wait_for_dialog(support.TOOL_TITLE)
 
-        def done():
+        return self.window_once(support.tool_finished, "the checksums to show", timeout=120)
+
+    def window_once(self, predicate, what, timeout=harness.TIMEOUT_SECONDS):
+        """The window's report once `predicate` holds for it; fails at once if it goes."""
+
+        def seen():
             report = self.window()
-            return report if report["edits"][0] and not report["statics"] else None
+            return report if predicate(report) else None
 
-        return harness.wait_until(done, "the checksums to show", timeout=120)
-
-    def click_button(self, report, text):
-        left, top, right, bottom = report["button_rects"][support.button_texts(report).index(text)]
-        self.session.click((left + right) // 2, (top + bottom) // 2)
+        return harness.wait_until(seen, what, timeout)
 
     def clipboard(self):
         report = self.session.probe("clipboard")
@@ -154,7 +153,8 @@ class WindowTest(ToolTestCase):
     def assert_only_window_is_the_tool(self, program):
         windows = self.session.probe("list")["windows"]
         self.assertEqual([(window["title"], window["pid"]) for window in windows],
-                         [(WINDOW_TITLE, program.windows_pid)], "no console window, nothing else")
+                         [(support.TOOL_TITLE, program.windows_pid)],
+                         "no console window, nothing else")
 
     def test_lists_each_file_with_the_first_checksum_selected_and_copies_the_chosen_one(self):
         folder = self.folder({"abc.txt": b"abc", GREEK_NAME: b"message digest"})
@@ -173,7 +173,7 @@ class WindowTest(ToolTestCase):
         self.assertEqual(report["edit_selections"], [[0, 32]])
         self.assertTrue(self.session.probe("copy", "something else")["copied"])
 
-        self.click_button(report, "Copy")
+        support.click_button(self.session, report, "Copy")
         harness.wait_until(lambda: self.clipboard() == "900150983cd24fb0d6963f7d28e17f72",
                            "Copy to put the first checksum on the clipboard")
         self.assertEqual(self.window()["statics"],
@@ -184,7 +184,7 @@ class WindowTest(ToolTestCase):
         self.session.click(left + 40, bottom - BELOW_THE_LAST_LINE)
         harness.wait_until(lambda: self.window()["edit_selections"][0][0] > len(lines[0]) +
                            len(lines[1]), "the caret to move to the third line")
-        self.click_button(report, "Copy")
+        support.click_button(self.session, report, "Copy")
         harness.wait_until(lambda: self.clipboard() == "f96b697d7cb7938d525a2f31aaf161d0",
                            "Copy to put the third line's checksum on the clipboard")
 
@@ -205,11 +205,10 @@ class WindowTest(ToolTestCase):
         folder = self.folder()
         subprocess.run(["truncate", "-s", BIG_SIZE, folder / "big.bin"], check=True)
         program = self.start_by_shell(folder, "big.bin")
-        program.wait_for_dialog(WINDOW_TITLE)
+        program.wait_for_dialog(support.TOOL_TITLE)
         reading = "Reading " + support.windows_path(folder / "big.bin") + "\u2026 "
-        first = harness.wait_until(
-            lambda: (lambda report: report if report["statics"][0].startswith(reading)
-                     else None)(self.window()), "the progress to show")
+        first = self.window_once(lambda report: report["statics"][0].startswith(reading),
+                                 "the progress to show")
 
         left, top, right, _ = first["window_rect"]
         title_bar = ((left + right) // 2, top + 10)
@@ -218,10 +217,9 @@ class WindowTest(ToolTestCase):
         self.session.mouse_move(title_bar[0] - 50, title_bar[1] - 50)
         self.session.mouse_move(title_bar[0] + offset[0], title_bar[1] + offset[1])
         self.session.mouse_up(title_bar[0] + offset[0], title_bar[1] + offset[1])
-        moved = harness.wait_until(
-            lambda: (lambda report: report if report["window_rect"][:2] == [left + offset[0],
-                                                                             top + offset[1]]
-                     else None)(self.window()), "the window to move")
+        moved = self.window_once(
+            lambda report: report["window_rect"][:2] == [left + offset[0], top + offset[1]],
+            "the window to move")
         self.assertRegex(moved["statics"][0], "^" + reading.replace("\\", "\\\\") + r"\d+ %$",
                          "the window moved while the file was still being read")
         self.assertEqual(moved["edits"], [""])
@@ -230,17 +228,17 @@ class WindowTest(ToolTestCase):
         expected = host_md5sum(folder, "big.bin").split()[0]
         self.assertEqual(done["edits"], [f"{expected}  {support.windows_path(folder / 'big.bin')}"])
         self.assertEqual(done["edit_selections"], [[0, 32]])
-        self.click_button(done, "Close")
+        support.click_button(self.session, done, "Close")
         self.assertEqual(program.wait_for_exit(), 0)
 
     def test_closing_while_it_reads_stops_the_work_and_ends_the_program(self):
         folder = self.folder()
         subprocess.run(["truncate", "-s", ENDLESS_SIZE, folder / "endless.bin"], check=True)
         program = self.start_by_shell(folder, "endless.bin")
-        program.wait_for_dialog(WINDOW_TITLE)
+        program.wait_for_dialog(support.TOOL_TITLE)
         harness.wait_until(lambda: self.window()["statics"][0].endswith(" %"),
                            "the progress to show")
-        self.assertTrue(self.session.probe("close", WINDOW_TITLE)["found"])
+        self.assertTrue(self.session.probe("close", support.TOOL_TITLE)["found"])
         self.assertEqual(program.wait_for_exit(), 1, "the file was not read to its end")
 
 
