@@ -191,6 +191,17 @@ class WindowTest(ToolTestCase):
         self.session.xdotool("key", "Escape")
         self.assertEqual(program.wait_for_exit(), 1, "a file was missing")
 
+    def test_started_without_a_file_it_says_so_and_waits_to_be_closed(self):
+        program = self.start_by_shell(self.folder())
+        program.wait_for_dialog(support.TOOL_TITLE)
+        report = self.window_once(lambda report: report["statics"],
+                                  "the window to say what it has")
+        self.assertEqual(report["statics"], ["No file was named on the command line."])
+        self.assertEqual(report["edits"], [""])
+        self.assertIsNone(program.exit_status(), "the window waits for the person")
+        support.click_button(self.session, report, "Close")
+        self.assertEqual(program.wait_for_exit(), 1)
+
     def test_escape_in_the_results_field_closes_the_window(self):
         folder = self.folder({"abc.txt": b"abc"})
         program = self.start_by_shell(folder, "abc.txt")
