@@ -7,8 +7,11 @@
 #include "md5sum/command_line.h"
 #include "md5sum/console_mode.h"
 #include "md5sum/console_output.h"
+#include "runtime/win32/dll_search.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  runtime::win32::LoadDllsFromSystemFolderOnly();
+
   const std::vector<std::wstring> names = FileNamesFromCommandLine();
   if (const std::optional<ConsoleOutput> console = ConsoleOutput::Find()) {
     return RunInConsole(names, *console);
