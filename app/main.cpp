@@ -5,6 +5,7 @@
 #include "launcher/frm_talqo.h"
 #include "launcher/frm_talqo_definition.h"
 #include "runtime/form_start.h"
+#include "runtime/win32/com_apartment.h"
 #include "runtime/win32/dll_search.h"
 #include "runtime/win32/form_window.h"
 #include "runtime/win32/win32_platform.h"
@@ -28,6 +29,8 @@ int RunMessageLoop() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   runtime::win32::LoadDllsFromSystemFolderOnly();
+  // Until the message loop has ended: every event may call the shell.
+  const runtime::win32::ScopedCoUninitialize com_apartment;
 
   runtime::win32::FormWindow window(instance, launcher::FrmTalqoDefinition());
   if (!window.IsOpen()) return kSystemFailure;
