@@ -15,7 +15,7 @@ class ScopedCoUninitialize {
   ~ScopedCoUninitialize();
 
  private:
-  bool initialized_;
+  bool initialized_ = false;
 };
 
 }  // namespace runtime::win32
