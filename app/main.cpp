@@ -4,7 +4,8 @@
 
 #include "launcher/frm_talqo.h"
 #include "launcher/frm_talqo_definition.h"
-#include "runtime/form_start.h"
+#include "runtime/event_guard.h"
+#include "runtime/win32/com_apartment.h"
 #include "runtime/win32/dll_search.h"
 #include "runtime/win32/form_window.h"
 #include "runtime/win32/win32_platform.h"
@@ -28,17 +29,18 @@ int RunMessageLoop() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   runtime::win32::LoadDllsFromSystemFolderOnly();
+  // Until the message loop has ended: every event may call the shell.
+  const runtime::win32::ScopedCoUninitialize com_apartment;
 
   runtime::win32::FormWindow window(instance, launcher::FrmTalqoDefinition());
   if (!window.IsOpen()) return kSystemFailure;
   runtime::win32::Win32Platform platform(instance, window);
   launcher::frmTALQO form(platform);
-  window.RouteMouseTo(form);
+  runtime::EventGuard events(platform, form, kApplicationTitle);
+  window.RouteMouseTo(events);
 
-  if (const std::optional<int> status = runtime::LoadForm(platform, form, kApplicationTitle)) {
-    window.Close();
-    return *status;
-  }
+  events.Load();
+  if (const std::optional<int> status = events.exit_status()) return *status;
   // A form that unloaded itself while loading is never shown.
   if (!window.IsOpen()) return 0;
   window.Show();

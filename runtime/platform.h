@@ -84,6 +84,8 @@ class Platform {
   virtual void SetCaption(ControlIndex control, const std::wstring& caption) = 0;
   virtual void SetForeColor(ControlIndex control, ColorRef color) = 0;
   virtual void UnloadForm() = 0;
+  // Closes the form's window, and the message loop ends with `exit_status`.
+  virtual void EndProgram(int exit_status) = 0;
 
   // Modal dialogs
   virtual void ShowMessage(const std::wstring& text, int style, const std::wstring& title) = 0;

@@ -20,6 +20,9 @@ class RuntimeError : public std::runtime_error {
 };
 
 inline RuntimeError OverflowError() { return RuntimeError(6, L"Overflow"); }
+inline RuntimeError OutOfMemoryError() { return RuntimeError(7, L"Out of memory"); }
 inline RuntimeError DivisionByZeroError() { return RuntimeError(11, L"Division by zero"); }
+// A failure of the runtime itself that has no number of its own.
+inline RuntimeError InternalError() { return RuntimeError(51, L"Internal error"); }
 
 }  // namespace runtime

@@ -77,6 +77,17 @@ void FormWindow::Close() {
   if (window_ != nullptr) ::DestroyWindow(window_);
 }
 
+// A window that has gone already posted its quit with the status of that time; a later
+// post replaces the status.
+void FormWindow::EndProgram(int exit_status) {
+  exit_status_ = exit_status;
+  if (window_ != nullptr) {
+    ::DestroyWindow(window_);
+  } else {
+    ::PostQuitMessage(exit_status);
+  }
+}
+
 void FormWindow::SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture) {
   if (!scene_.IsPicture(control)) return;
   const Rect before = scene_.Layout().ControlRect(control);
@@ -146,7 +157,7 @@ LRESULT FormWindow::HandleMessage(HWND window, UINT message, WPARAM wparam,
       OnMouseMove(wparam, lparam);
       return 0;
     case WM_DESTROY:
-      ::PostQuitMessage(0);
+      ::PostQuitMessage(exit_status_);
       return 0;
     case WM_NCDESTROY:
       OnNcDestroy(window);
@@ -162,7 +173,8 @@ void FormWindow::OnPaint() noexcept {
   PaintBuffered(paint.get(), client, scene_);
 }
 
-// Each router call may end in the form unloading itself, so it is the handler's last step.
+// Each router call may end in the form unloading itself, or in the program ending after an
+// event failed, so it is the handler's last step.
 void FormWindow::OnButtonDown(int button, WPARAM keys, LPARAM position) noexcept {
   ::SetCapture(window_);
   if (router_) router_->ButtonDown(PointerPosition(position), button, ShiftKeysHeld(keys));

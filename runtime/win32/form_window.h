@@ -34,6 +34,8 @@ class FormWindow {
   void RouteMouseTo(FormEvents& events);
   void Show();
   void Close();
+  // Closes the window, and the message loop ends with `exit_status`.
+  void EndProgram(int exit_status);
 
   void SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture);
   void SetCaption(ControlIndex control, const std::wstring& caption);
@@ -57,6 +59,7 @@ class FormWindow {
   FormScene scene_;
   std::optional<MouseRouter> router_;
   HWND window_ = nullptr;
+  int exit_status_ = 0;
 };
 
 }  // namespace runtime::win32

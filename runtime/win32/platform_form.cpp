@@ -24,4 +24,6 @@ void Win32Platform::SetForeColor(ControlIndex control, ColorRef color) {
 
 void Win32Platform::UnloadForm() { window_.Close(); }
 
+void Win32Platform::EndProgram(int exit_status) { window_.EndProgram(exit_status); }
+
 }  // namespace runtime::win32

@@ -50,6 +50,7 @@ class Win32Platform final : public Platform {
   void SetCaption(ControlIndex control, const std::wstring& caption) override;
   void SetForeColor(ControlIndex control, ColorRef color) override;
   void UnloadForm() override;
+  void EndProgram(int exit_status) override;
 
   void ShowMessage(const std::wstring& text, int style, const std::wstring& title) override;
   std::wstring InputBox(const std::wstring& prompt, const std::wstring& title,

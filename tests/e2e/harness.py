@@ -206,12 +206,16 @@ class ProgramDir:
 class RunningProgram:
     """A Windows program started under Wine; pid is the Linux pid of its wine process."""
 
-    def __init__(self, session, exe, cwd, arguments=()):
+    def __init__(self, session, exe, cwd, arguments=(), wine_debug=None):
         self.session = session
         self.exe = Path(exe)
         self._stderr = tempfile.TemporaryFile()
+        environment = session.environment
+        if wine_debug:
+            # Wine's debug channels for this program alone; their trace goes to stderr().
+            environment = dict(environment, WINEDEBUG=wine_debug)
         self.process = subprocess.Popen(["wine", str(self.exe), *map(str, arguments)], cwd=cwd,
-                                        env=session.environment,
+                                        env=environment,
                                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                         stderr=self._stderr)
         session.programs.append(self)
@@ -309,10 +313,11 @@ class TalqoTestCase(unittest.TestCase):
         self.addCleanup(shutil.rmtree, folder, ignore_errors=True)
         return folder
 
-    def launch(self, program_dir, cwd=None):
+    def launch(self, program_dir, cwd=None, wine_debug=None):
         """Starts program_dir's talqo.exe, in program_dir unless `cwd` says otherwise."""
         self.session.park_pointer()
-        program = RunningProgram(self.session, program_dir.exe, cwd or program_dir.path)
+        program = RunningProgram(self.session, program_dir.exe, cwd or program_dir.path,
+                                 wine_debug=wine_debug)
         self.addCleanup(self.end, program)
         return program
 

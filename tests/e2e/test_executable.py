@@ -8,7 +8,7 @@ import subprocess
 import unittest
 from pathlib import Path
 
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "msvcrt.dll"}
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "ole32.dll", "msvcrt.dll"}
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
 US_ENGLISH = 0x409
 

@@ -205,6 +205,8 @@ void FakePlatform::UnloadForm() {
   unloaded = true;
 }
 
+void FakePlatform::EndProgram(int exit_status) { Record(L"EndProgram(" + Num(exit_status) + L")"); }
+
 void FakePlatform::ShowMessage(const std::wstring& text, int style, const std::wstring& title) {
   Record(L"ShowMessage(" + Quoted(text) + L"," + Num(style) + L"," + Quoted(title) + L")");
 }

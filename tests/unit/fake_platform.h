@@ -71,6 +71,7 @@ class FakePlatform : public runtime::Platform {
   void SetCaption(runtime::ControlIndex control, const std::wstring& caption) override;
   void SetForeColor(runtime::ControlIndex control, runtime::ColorRef color) override;
   void UnloadForm() override;
+  void EndProgram(int exit_status) override;
   void ShowMessage(const std::wstring& text, int style, const std::wstring& title) override;
   std::wstring InputBox(const std::wstring& prompt, const std::wstring& title,
                         const std::wstring& default_text, int left, int top) override;

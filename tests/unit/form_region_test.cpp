@@ -5,7 +5,7 @@
 #include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/frm_talqo.h"
-#include "runtime/form_start.h"
+#include "runtime/event_guard.h"
 #include "runtime/runtime_error.h"
 
 namespace talqo_test {
@@ -94,11 +94,11 @@ TEST(FormStartTest, UnhandledErrorInLoadIsReportedAndEndsTheProgram) {
   FakePlatform platform;
   platform.twips_per_pixel_y = 0;
   launcher::frmTALQO form(platform);
+  runtime::EventGuard events(platform, form, L"T.A.L.Q.O.");
 
-  const std::optional<int> exit_status = runtime::LoadForm(platform, form, L"T.A.L.Q.O.");
+  events.Load();
 
-  ASSERT_TRUE(exit_status.has_value());
-  EXPECT_EQ(*exit_status, 11);
+  EXPECT_EQ(events.exit_status(), 11);
   // The region that was begun is deleted, the window never receives one, no settings are
   // looked for, and the error is reported.
   EXPECT_EQ(platform.calls,
@@ -107,13 +107,16 @@ TEST(FormStartTest, UnhandledErrorInLoadIsReportedAndEndsTheProgram) {
                 L"CreateRectRgn(0,0,0,0)=256",
                 L"DeleteObject(256)",
                 L"ShowMessage(\"Run-time error '11':\r\n\r\nDivision by zero\",16,\"T.A.L.Q.O.\")",
+                L"EndProgram(11)",
             }));
 }
 
 TEST(FormStartTest, LoadWithoutErrorLetsTheWindowShow) {
   FakePlatform platform;
   launcher::frmTALQO form(platform);
-  EXPECT_FALSE(runtime::LoadForm(platform, form, L"T.A.L.Q.O.").has_value());
+  runtime::EventGuard events(platform, form, L"T.A.L.Q.O.");
+  events.Load();
+  EXPECT_FALSE(events.exit_status().has_value());
 }
 
 }  // namespace
