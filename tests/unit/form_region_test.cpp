@@ -110,11 +110,5 @@ TEST(FormStartTest, UnhandledErrorInLoadIsReportedAndEndsTheProgram) {
             }));
 }
 
-TEST(FormStartTest, LoadWithoutErrorLetsTheWindowShow) {
-  FakePlatform platform;
-  launcher::frmTALQO form(platform);
-  EXPECT_FALSE(runtime::LoadForm(platform, form, L"T.A.L.Q.O.").has_value());
-}
-
 }  // namespace
 }  // namespace talqo_test
