@@ -30,9 +30,9 @@ class CaptionTest : public testing::Test {
 TEST_F(CaptionTest, EachCaptionIsThePrefixAndDisplayNameExactlyWhateverButtonIsHeld) {
   Configure("t.txt,\"  Annual Report, 2026 \",x");
   const std::wstring name = L"  Annual Report, 2026 ";
-  for (int buttons : {0, int{runtime::kLeftButton}, int{runtime::kRightButton},
-                      int{runtime::kMiddleButton},
-                      runtime::kLeftButton | runtime::kRightButton | runtime::kMiddleButton}) {
+  for (int buttons :
+       {0, int{runtime::kLeftButton}, int{runtime::kRightButton}, int{runtime::kMiddleButton},
+        runtime::kLeftButton | runtime::kRightButton | runtime::kMiddleButton}) {
     SCOPED_TRACE(buttons);
     const runtime::MouseArgs args{buttons, 0, 17, 4};
     EXPECT_EQ(CaptionAfterMoveOver(launcher::imgCenter, args),
