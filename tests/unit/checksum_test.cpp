@@ -133,32 +133,40 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 struct MatchCase {
+  const char* name;
   const wchar_t* answer;
   const wchar_t* expected;
   bool match;
 };
 
+const wchar_t kSum[] = L"d41d8cd98f00b204e9800998ecf8427e";
+
 TEST(ChecksumsMatchTest, ComparesTrimmedTextIgnoringCase) {
   const MatchCase cases[] = {
-      {L"d41d8cd98f00b204e9800998ecf8427e", L"d41d8cd98f00b204e9800998ecf8427e", true},
-      {L"D41D8CD98F00B204E9800998ECF8427E", L"d41d8cd98f00b204e9800998ecf8427e", true},
-      {L"d41d8cd98f00b204e9800998ecf8427e", L"D41D8CD98F00B204E9800998ECF8427E", true},
-      {L" d41d8cd98f00b204e9800998ecf8427e \r\n", L"d41d8cd98f00b204e9800998ecf8427e", true},
-      {L"\td41d8cd98f00b204e9800998ecf8427e", L"d41d8cd98f00b204e9800998ecf8427e  ", true},
-      {L"d41d8cd98f00b204e9800998ecf8427f", L"d41d8cd98f00b204e9800998ecf8427e", false},
-      {L"d41d8cd98f00b204 e9800998ecf8427e", L"d41d8cd98f00b204e9800998ecf8427e", false},
-      {L"d41d8cd98f00b204e9800998ecf8427e  demo.txt", L"d41d8cd98f00b204e9800998ecf8427e", false},
-      {L"0123", L"123", false},
-      {L"00123", L"00123", true},
-      {L"", L"", false},
-      {L"   ", L"", false},
-      {L"", L"abc", false},
-      {L"abc", L"", false},
+      {"the same text", kSum, kSum, true},
+      {"answer in capitals", L"D41D8CD98F00B204E9800998ECF8427E", kSum, true},
+      {"expected in capitals", kSum, L"D41D8CD98F00B204E9800998ECF8427E", true},
+      {"blanks and a line end around the answer", L" d41d8cd98f00b204e9800998ecf8427e \r\n", kSum,
+       true},
+      {"a tab before, blanks after", L"\td41d8cd98f00b204e9800998ecf8427e",
+       L"d41d8cd98f00b204e9800998ecf8427e  ", true},
+      {"last digit differs", L"d41d8cd98f00b204e9800998ecf8427f", kSum, false},
+      {"a blank inside", L"d41d8cd98f00b204 e9800998ecf8427e", kSum, false},
+      // A pasted part of the checksum is no match, however it begins.
+      {"the first character only", L"d", kSum, false},
+      {"the last digit missing", L"d41d8cd98f00b204e9800998ecf8427", kSum, false},
+      // Nor is the checksum with more after it, as a tool's line prints it.
+      {"the tool's line, name and all", L"d41d8cd98f00b204e9800998ecf8427e  demo.txt", kSum, false},
+      {"more text right after it", L"d41d8cd98f00b204e9800998ecf8427e0", kSum, false},
+      {"a leading zero more", L"0123", L"123", false},
+      {"leading zeros on both", L"00123", L"00123", true},
+      {"both empty", L"", L"", false},
+      {"blank answer, empty expected", L"   ", L"", false},
+      {"empty answer", L"", L"abc", false},
+      {"empty expected", L"abc", L"", false},
   };
   for (const MatchCase& c : cases) {
-    EXPECT_EQ(launcher::ChecksumsMatch(c.answer, c.expected), c.match)
-        << "answer [" << testing::PrintToString(std::wstring(c.answer)) << "] expected ["
-        << testing::PrintToString(std::wstring(c.expected)) << "]";
+    EXPECT_EQ(launcher::ChecksumsMatch(c.answer, c.expected), c.match) << c.name;
   }
 }
 

@@ -111,13 +111,5 @@ TEST(FormStartTest, UnhandledErrorInLoadIsReportedAndEndsTheProgram) {
             }));
 }
 
-TEST(FormStartTest, LoadWithoutErrorLetsTheWindowShow) {
-  FakePlatform platform;
-  launcher::frmTALQO form(platform);
-  runtime::EventGuard events(platform, form, L"T.A.L.Q.O.");
-  events.Load();
-  EXPECT_FALSE(events.exit_status().has_value());
-}
-
 }  // namespace
 }  // namespace talqo_test

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "case_name.h"
 #include "fake_platform.h"
 #include "launcher/frm_talqo.h"
@@ -10,7 +12,7 @@ namespace {
 
 struct LaunchCase {
   const char* name;
-  std::string ini;
+  std::optional<std::string> ini;  // none: no settings file at all
   std::wstring target;
 };
 
@@ -22,12 +24,12 @@ class LaunchTest : public testing::TestWithParam<LaunchCase> {};
 // no message, whatever TargetFile holds. The program's directory is the working directory.
 TEST_P(LaunchTest, OpensTargetFileThroughTheShellThenUnloads) {
   FakePlatform platform;
-  platform.files[L"C:\\Apps\\Talqo\\talqo.ini"] = GetParam().ini;
+  if (GetParam().ini) platform.files[L"C:\\Apps\\Talqo\\talqo.ini"] = *GetParam().ini;
   launcher::frmTALQO form(platform);
   form.Form_Load();
   platform.calls.clear();
 
-  form.imgTop_Click();
+  form.Click(launcher::imgTop);
 
   EXPECT_EQ(platform.calls, (std::vector<std::wstring>{
                                 L"ShellExecuteW(0,null," + Quoted(GetParam().target) +
@@ -38,26 +40,18 @@ TEST_P(LaunchTest, OpensTargetFileThroughTheShellThenUnloads) {
 
 INSTANTIATE_TEST_SUITE_P(
     Targets, LaunchTest,
-    testing::Values(LaunchCase{"BareName", "doc.pdf,Doc", L"doc.pdf"},
-                    LaunchCase{"Blanks", "\"my file with blanks.txt\"", L"my file with blanks.txt"},
-                    LaunchCase{"Absolute", "\"C:\\Data\\report.xlsx\"", L"C:\\Data\\report.xlsx"},
-                    LaunchCase{"Url", "\"https://example.org/x\"", L"https://example.org/x"},
-                    // Greek and a fullwidth quotation mark, in UTF-8: the text as it is.
-                    LaunchCase{"BeyondTheCodePage", "\xCE\xA9\xEF\xBC\x82 x.txt,Omega",
-                               L"\x03A9\xFF02 x.txt"},
-                    // Nothing read: an empty text, never a null pointer.
-                    LaunchCase{"Empty", "", L""}),
+    testing::Values(
+        // Neither quoted nor put behind the launcher's folder: the working directory
+        // makes a bare name the file beside the launcher.
+        LaunchCase{"BareNameWithBlanks", "\"my file with blanks.txt\",Mine",
+                   L"my file with blanks.txt"},
+        // Greek and a fullwidth quotation mark, in UTF-8: the text as it is.
+        LaunchCase{"BeyondTheCodePage", "\xCE\xA9\xEF\xBC\x82 x.txt,Omega", L"\x03A9\xFF02 x.txt"},
+        // Nothing read: an empty text, never a null pointer.
+        LaunchCase{"EmptySettingsFile", "", L""},
+        // After the message that no settings file is present, the same empty text.
+        LaunchCase{"NoSettingsFile", std::nullopt, L""}),
     CaseName());
-
-TEST(LaunchWithoutSettingsTest, EmptyTargetStillGoesToTheShellAndTheProgramEnds) {
-  FakePlatform platform;
-  launcher::frmTALQO form(platform);
-  form.Form_Load();
-  form.Click(launcher::imgTop);
-  EXPECT_EQ(platform.CallsNamed(L"ShellExecuteW"),
-            std::vector<std::wstring>{L"ShellExecuteW(0,null,\"\",null,\"C:\\Apps\\Talqo\",1)"});
-  EXPECT_TRUE(platform.unloaded);
-}
 
 }  // namespace
 }  // namespace talqo_test
