@@ -101,10 +101,11 @@ void OnCopy(HWND dialog, const WindowState& state) {
   const std::optional<std::size_t> index = ChosenChecksum(dialog, state.worker);
   if (!index) return;
   const std::wstring& name = state.worker.names()[*index];
-  if (CopyToClipboard(dialog, state.worker.result(*index).checksum)) {
-    SetProgressText(dialog, L"Copied the checksum of " + name + L".");
+  const DWORD error = CopyToClipboard(dialog, state.worker.result(*index).checksum);
+  if (error == ERROR_SUCCESS) {
+    SetProgressText(dialog, L"Copied the checksum of " + ShownName(name) + L".");
   } else {
-    SetProgressText(dialog, L"Cannot copy: " + SystemMessage(::GetLastError()));
+    SetProgressText(dialog, L"Cannot copy: " + SystemMessage(error));
   }
 }
 

@@ -21,26 +21,23 @@ class ScopedClipboard {
   bool open_;
 };
 
-runtime::win32::ScopedGlobalFree GlobalCopy(const std::wstring& text) {
-  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  runtime::win32::ScopedGlobalFree memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
-  if (!memory) return memory;
-  void* target = ::GlobalLock(memory.get());
-  if (target == nullptr) return {};
-  std::memcpy(target, text.c_str(), bytes);
-  ::GlobalUnlock(memory.get());
-  return memory;
-}
-
 }  // namespace
 
-bool CopyToClipboard(HWND owner, const std::wstring& text) {
-  runtime::win32::ScopedGlobalFree memory = GlobalCopy(text);
-  if (!memory) return false;
+// Each failure's code is taken as its call returns: the wrappers' destructors, which run
+// after it (CloseClipboard, GlobalFree), may set another.
+DWORD CopyToClipboard(HWND owner, const std::wstring& text) {
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  runtime::win32::ScopedGlobalFree memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (!memory) return ::GetLastError();
+  void* target = ::GlobalLock(memory.get());
+  if (target == nullptr) return ::GetLastError();
+  std::memcpy(target, text.c_str(), bytes);
+  ::GlobalUnlock(memory.get());
+
   const ScopedClipboard clipboard(owner);
-  if (!clipboard.open() || !::EmptyClipboard()) return false;
-  if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
+  if (!clipboard.open() || !::EmptyClipboard()) return ::GetLastError();
+  if (::SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return ::GetLastError();
   // From here on the clipboard owns the memory.
   memory.release();
-  return true;
+  return ERROR_SUCCESS;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
-// Puts the text alone on the clipboard, as Unicode text. False when the clipboard is
-// held by another program or memory runs out.
-bool CopyToClipboard(HWND owner, const std::wstring& text);
+// Puts the text alone on the clipboard, as Unicode text. ERROR_SUCCESS when it is there,
+// else the system's error code, as when the clipboard is held by another program or
+// memory runs out.
+DWORD CopyToClipboard(HWND owner, const std::wstring& text);

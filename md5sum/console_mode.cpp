@@ -15,7 +15,8 @@ int RunInConsole(const std::vector<std::wstring>& names, const ConsoleOutput& ou
   for (const std::wstring& name : names) {
     const FileDigest digest = DigestFile(name, never_cancelled, [](int) {});
     if (digest.read) {
-      output.PrintLine(ChecksumLine(name, digest.checksum));
+      // Where nothing more can be written, reading on is of no use.
+      if (!output.PrintLine(ChecksumLine(name, digest.checksum))) return 1;
     } else {
       output.PrintErrorLine(ConsoleErrorLine(name, digest.error));
       status = 1;

@@ -1,5 +1,8 @@
 #include "md5sum/console_output.h"
 
+#include "md5sum/result_lines.h"
+#include "md5sum/system_message.h"
+
 namespace {
 
 std::string Utf8(const std::wstring& text) {
@@ -17,6 +20,23 @@ bool Usable(HANDLE handle) {
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return false;
   const DWORD type = ::GetFileType(handle);
   return type == FILE_TYPE_DISK || type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
+}
+
+// Writes the text in as many calls as the stream takes it in. ERROR_SUCCESS once all of
+// it is written, else the failing call's code; a call that takes nothing without failing
+// is a device that takes no more.
+template <typename Unit, typename WriteCall>
+DWORD WriteWhole(const std::basic_string<Unit>& text, WriteCall write) {
+  std::size_t done = 0;
+  while (done < text.size()) {
+    DWORD written = 0;
+    if (!write(text.data() + done, static_cast<DWORD>(text.size() - done), &written)) {
+      return ::GetLastError();
+    }
+    if (written == 0) return ERROR_WRITE_FAULT;
+    done += written;
+  }
+  return ERROR_SUCCESS;
 }
 
 bool IsConsole(HANDLE handle) {
@@ -49,19 +69,23 @@ std::optional<ConsoleOutput> ConsoleOutput::Find() {
   return ConsoleOutput(console, console, std::move(screen));
 }
 
-void ConsoleOutput::PrintLine(const std::wstring& line) const { Write(output_, line); }
+bool ConsoleOutput::PrintLine(const std::wstring& line) const {
+  const DWORD error = Write(output_, line);
+  if (error == ERROR_SUCCESS) return true;
+  Write(error_, WriteErrorLine(SystemMessage(error)));
+  return false;
+}
 
 void ConsoleOutput::PrintErrorLine(const std::wstring& line) const { Write(error_, line); }
 
 // A console takes UTF-16 as it is; files and pipes get UTF-8, as md5sum writes on Linux.
-void ConsoleOutput::Write(const Stream& stream, const std::wstring& line) {
+DWORD ConsoleOutput::Write(const Stream& stream, const std::wstring& line) {
   if (stream.console) {
-    const std::wstring text = line + L"\r\n";
-    DWORD written = 0;
-    ::WriteConsoleW(stream.handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    return;
+    return WriteWhole(line + L"\r\n", [&stream](const wchar_t* text, DWORD size, DWORD* written) {
+      return ::WriteConsoleW(stream.handle, text, size, written, nullptr);
+    });
   }
-  const std::string bytes = Utf8(line) + "\n";
-  DWORD written = 0;
-  ::WriteFile(stream.handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  return WriteWhole(Utf8(line) + "\n", [&stream](const char* bytes, DWORD size, DWORD* written) {
+    return ::WriteFile(stream.handle, bytes, size, written, nullptr);
+  });
 }

@@ -14,7 +14,9 @@ class ConsoleOutput {
   // print to, as when the shell starts it from a windowed program.
   static std::optional<ConsoleOutput> Find();
 
-  void PrintLine(const std::wstring& line) const;
+  // False when the line could not be written whole, as to a full disk or a closed
+  // output; a line on standard error then says so, where standard error works.
+  [[nodiscard]] bool PrintLine(const std::wstring& line) const;
   void PrintErrorLine(const std::wstring& line) const;
 
  private:
@@ -26,7 +28,8 @@ class ConsoleOutput {
   ConsoleOutput(Stream output, Stream error, runtime::win32::ScopedCloseHandle owned)
       : output_(output), error_(error), owned_(std::move(owned)) {}
 
-  static void Write(const Stream& stream, const std::wstring& line);
+  // ERROR_SUCCESS once the whole line is written, else the system's error code.
+  static DWORD Write(const Stream& stream, const std::wstring& line);
 
   Stream output_;
   Stream error_;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "md5sum/file_to_read.h"
 #include "md5sum/md5_hash.h"
 #include "md5sum/system_message.h"
 #include "runtime/win32/handles.h"
@@ -39,10 +40,9 @@ int Percent(unsigned long long done, unsigned long long size) {
 
 FileDigest DigestFile(const std::wstring& name, const std::atomic<bool>& cancel,
                       const DigestProgress& progress) {
-  const runtime::win32::ScopedCloseHandle file(
-      ::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file) return SystemFailure();
+  FileToRead opened = OpenFileToRead(name);
+  if (!opened.file) return Failure(std::move(opened.error));
+  const runtime::win32::ScopedCloseHandle file = std::move(opened.file);
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.get(), &size)) return SystemFailure();
 

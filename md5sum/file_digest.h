@@ -4,11 +4,7 @@
 #include <functional>
 #include <string>
 
-struct FileDigest {
-  bool read = false;
-  std::wstring checksum;  // 32 lower-case hex digits once the file was read
-  std::wstring error;     // why it was not read, otherwise
-};
+#include "md5sum/file_digest_result.h"
 
 // Called with the share read so far, 0 to 100, each time it changes.
 using DigestProgress = std::function<void(int percent)>;

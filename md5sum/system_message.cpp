@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "md5sum/message_line.h"
 #include "runtime/win32/handles.h"
 
 namespace {
@@ -11,9 +12,11 @@ using ScopedText = runtime::win32::ScopedLocalFree<LPWSTR>;
 ScopedText FormatSystemMessage(DWORD error) {
   LPWSTR text = nullptr;
   // With FORMAT_MESSAGE_ALLOCATE_BUFFER the buffer argument receives the text's address.
-  ::FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+  // FORMAT_MESSAGE_MAX_WIDTH_MASK joins the lines the text is laid out in; the breaks that
+  // it keeps, those the message itself holds, MessageLine turns into blanks.
+  ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                       FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK,
+                   nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
   return ScopedText(text);
 }
 
@@ -21,11 +24,5 @@ ScopedText FormatSystemMessage(DWORD error) {
 
 std::wstring SystemMessage(unsigned long error) {
   const ScopedText text = FormatSystemMessage(error);
-  if (!text) return L"Error " + std::to_wstring(error);
-  std::wstring message = text.get();
-  while (!message.empty() &&
-         (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ')) {
-    message.pop_back();
-  }
-  return message;
+  return MessageLine(error, text ? text.get() : L"");
 }

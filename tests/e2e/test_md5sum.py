@@ -114,8 +114,8 @@ class ConsoleTest(ToolTestCase):
                          f"900150983cd24fb0d6963f7d28e17f72  {GREEK_NAME}\r?\n")
 
 
-class WindowTest(ToolTestCase):
-    """Started by the shell with nowhere to print: the window."""
+class WindowTestCase(ToolTestCase):
+    """Started by the shell with nowhere to print: the window, and what its tests share."""
 
     def start_by_shell(self, folder, *names):
         """Starts md5sum.exe by the shell on the files, each named by its full Windows path
@@ -156,6 +156,8 @@ class WindowTest(ToolTestCase):
                          [(support.TOOL_TITLE, program.windows_pid)],
                          "no console window, nothing else")
 
+
+class WindowTest(WindowTestCase):
     def test_lists_each_file_with_the_first_checksum_selected_and_copies_the_chosen_one(self):
         folder = self.folder({"abc.txt": b"abc", GREEK_NAME: b"message digest"})
         program = self.start_by_shell(folder, "abc.txt", "missing.txt", GREEK_NAME)

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+// What reading one file gave: its checksum, or why there is none.
+struct FileDigest {
+  bool read = false;
+  std::wstring checksum;  // 32 lower-case hex digits once the file was read
+  std::wstring error;     // why it was not read, otherwise
+};
