@@ -114,8 +114,8 @@ class ConsoleTest(ToolTestCase):
                          f"900150983cd24fb0d6963f7d28e17f72  {GREEK_NAME}\r?\n")
 
 
-class WindowTest(ToolTestCase):
-    """Started by the shell with nowhere to print: the window."""
+class ToolWindowTestCase(ToolTestCase):
+    """Starts the window as talqo.exe does and reads it as a person would."""
 
     def start_by_shell(self, folder, *names):
         """Starts md5sum.exe by the shell on the files, each named by its full Windows path
@@ -155,6 +155,10 @@ class WindowTest(ToolTestCase):
         self.assertEqual([(window["title"], window["pid"]) for window in windows],
                          [(support.TOOL_TITLE, program.windows_pid)],
                          "no console window, nothing else")
+
+
+class WindowTest(ToolWindowTestCase):
+    """Started by the shell with nowhere to print: the window."""
 
     def test_lists_each_file_with_the_first_checksum_selected_and_copies_the_chosen_one(self):
         folder = self.folder({"abc.txt": b"abc", GREEK_NAME: b"message digest"})
