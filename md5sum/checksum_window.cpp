@@ -13,9 +13,18 @@ namespace {
 
 constexpr int kChecksumLength = 32;
 
+// How often the window takes up the worker's progress: often enough that the lines seem
+// to arrive as the files are read; a timer's message never queues ahead of input.
+constexpr UINT_PTR kListingTimer = 1;
+constexpr UINT kListingMilliseconds = 100;
+
 struct WindowState {
   HINSTANCE instance;
   DigestWorker worker;
+  // The results field holds the lines of the files before this index.
+  std::size_t listed = 0;
+  // What the progress line tells, to leave it alone while that stays the same.
+  std::optional<DigestWorker::Progress> told;
 };
 
 void SetProgressText(HWND dialog, const std::wstring& text) {
@@ -23,13 +32,27 @@ void SetProgressText(HWND dialog, const std::wstring& text) {
 }
 
 // Each file has one line, in command-line order: a line's number is its file's index.
-std::wstring ResultsText(const DigestWorker& worker, std::size_t finished) {
+std::wstring ResultLines(const DigestWorker& worker, std::size_t first, std::size_t end) {
   std::wstring text;
-  for (std::size_t index = 0; index < finished; ++index) {
+  for (std::size_t index = first; index < end; ++index) {
     if (index > 0) text += L"\r\n";
     text += WindowLine(worker.names()[index], worker.result(index));
   }
   return text;
+}
+
+// Adds the lines after the field's text in one step, and leaves the person's selection
+// where it was.
+void AppendResultLines(HWND dialog, const std::wstring& lines) {
+  const HWND results = ::GetDlgItem(dialog, IDC_RESULTS);
+  DWORD start = 0;
+  DWORD end = 0;
+  ::SendMessageW(results, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  const int length = ::GetWindowTextLengthW(results);
+  ::SendMessageW(results, EM_SETSEL, length, length);
+  ::SendMessageW(results, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lines.c_str()));
+  ::SendMessageW(results, EM_SETSEL, start, end);
 }
 
 std::optional<std::size_t> FirstChecksum(const DigestWorker& worker) {
@@ -71,28 +94,46 @@ void OnInitDialog(HWND dialog, WindowState& state) {
   ::SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, IDC_RESULTS)),
                  TRUE);
+  // Lines are added the way typing adds text, which an edit control stops at its limit,
+  // some 32 K characters (30000 under Wine) unless told otherwise; 0 lifts the limit.
+  ::SendDlgItemMessageW(dialog, IDC_RESULTS, EM_SETLIMITTEXT, 0, 0);
   if (state.worker.names().empty()) {
     SetProgressText(dialog, L"No file was named on the command line.");
-  } else if (!state.worker.Start(dialog)) {
+  } else if (!::SetTimer(dialog, kListingTimer, kListingMilliseconds, nullptr) ||
+             !state.worker.Start()) {
     SetProgressText(dialog, L"Cannot start reading: " + SystemMessage(::GetLastError()));
+    ::KillTimer(dialog, kListingTimer);
   } else {
-    SetProgressText(dialog, L"Reading " + state.worker.names().front() + L"\u2026");
+    SetProgressText(dialog, L"Reading " + ShownName(state.worker.names().front()) + L"\u2026");
   }
 }
 
-void OnProgress(HWND dialog, const WindowState& state, std::size_t index, int percent) {
-  if (index >= state.worker.names().size()) return;
-  SetProgressText(dialog, L"Reading " + state.worker.names()[index] + L"\u2026 " +
-                              std::to_wstring(percent) + L" %");
+void TellProgress(HWND dialog, WindowState& state, DigestWorker::Progress progress) {
+  if (state.told && state.told->finished == progress.finished &&
+      state.told->percent == progress.percent) {
+    return;
+  }
+  state.told = progress;
+  SetProgressText(dialog, L"Reading " + ShownName(state.worker.names()[progress.finished]) +
+                              L"\u2026 " + std::to_wstring(progress.percent) + L" %");
 }
 
-void OnFileDone(HWND dialog, const WindowState& state) {
+// Lists the files finished since the last tick and tells how far the reading got; once
+// every file is listed, selects the first checksum for Copy.
+void OnListingTimer(HWND dialog, WindowState& state) {
   const DigestWorker& worker = state.worker;
-  const std::size_t finished = worker.finished();
-  ::SetDlgItemTextW(dialog, IDC_RESULTS, ResultsText(worker, finished).c_str());
+  const DigestWorker::Progress progress = worker.progress();
+  if (progress.finished > state.listed) {
+    AppendResultLines(dialog, ResultLines(worker, state.listed, progress.finished));
+    state.listed = progress.finished;
+  }
   const std::optional<std::size_t> checksum = FirstChecksum(worker);
-  ::EnableWindow(::GetDlgItem(dialog, IDC_COPY), checksum.has_value());
-  if (finished < worker.names().size()) return;
+  ::EnableWindow(::GetDlgItem(dialog, IDC_COPY), checksum && *checksum < state.listed);
+  if (state.listed < worker.names().size()) {
+    TellProgress(dialog, state, progress);
+    return;
+  }
+  ::KillTimer(dialog, kListingTimer);
   SetProgressText(dialog, L"");
   if (checksum) SelectChecksum(dialog, *checksum);
 }
@@ -120,11 +161,9 @@ INT_PTR CALLBACK ChecksumDialogProcedure(HWND dialog, UINT message, WPARAM wpara
   auto* state = reinterpret_cast<WindowState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
   if (state == nullptr) return FALSE;
   switch (message) {
-    case DigestWorker::kProgressMessage:
-      OnProgress(dialog, *state, wparam, static_cast<int>(lparam));
-      return TRUE;
-    case DigestWorker::kFileDoneMessage:
-      OnFileDone(dialog, *state);
+    case WM_TIMER:
+      if (wparam != kListingTimer) return FALSE;
+      OnListingTimer(dialog, *state);
       return TRUE;
     case WM_COMMAND:
       switch (LOWORD(wparam)) {
@@ -152,7 +191,7 @@ bool EveryFileRead(const DigestWorker& worker) {
 }  // namespace
 
 int RunInWindow(HINSTANCE instance, const std::vector<std::wstring>& names) {
-  WindowState state{instance, DigestWorker(names)};
+  WindowState state{instance, DigestWorker(names), 0, std::nullopt};
   ::DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_CHECKSUMS), nullptr, &ChecksumDialogProcedure,
                     reinterpret_cast<LPARAM>(&state));
   state.worker.Stop();

@@ -11,9 +11,10 @@ int RunInConsole(const std::vector<std::wstring>& names, const ConsoleOutput& ou
     return 1;
   }
   const std::atomic<bool> never_cancelled{false};
+  ReadBuffer buffer;
   int status = 0;
   for (const std::wstring& name : names) {
-    const FileDigest digest = DigestFile(name, never_cancelled, [](int) {});
+    const FileDigest digest = DigestFile(name, buffer, never_cancelled, [](int) {});
     if (digest.read) {
       // Where nothing more can be written, reading on is of no use.
       if (!output.PrintLine(ChecksumLine(name, digest.checksum))) return 1;

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "md5sum/file_to_read.h"
 #include "md5sum/md5_hash.h"
 #include "md5sum/system_message.h"
@@ -38,7 +36,9 @@ int Percent(unsigned long long done, unsigned long long size) {
 
 }  // namespace
 
-FileDigest DigestFile(const std::wstring& name, const std::atomic<bool>& cancel,
+ReadBuffer::ReadBuffer() : bytes_(kChunkBytes) {}
+
+FileDigest DigestFile(const std::wstring& name, ReadBuffer& buffer, const std::atomic<bool>& cancel,
                       const DigestProgress& progress) {
   FileToRead opened = OpenFileToRead(name);
   if (!opened.file) return Failure(std::move(opened.error));
@@ -49,15 +49,16 @@ FileDigest DigestFile(const std::wstring& name, const std::atomic<bool>& cancel,
   std::optional<Md5Hash> hash = Md5Hash::Create();
   if (!hash) return Failure(L"The system offers no MD5 (bcrypt.dll).");
 
-  std::vector<unsigned char> chunk(kChunkBytes);
   unsigned long long done = 0;
   int reported = -1;
   for (;;) {
     if (cancel.load()) return Failure(L"Cancelled.");
     DWORD read = 0;
-    if (!::ReadFile(file.get(), chunk.data(), kChunkBytes, &read, nullptr)) return SystemFailure();
+    if (!::ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) {
+      return SystemFailure();
+    }
     if (read == 0) break;
-    if (!hash->Update(chunk.data(), read)) return Failure(L"The system's MD5 failed.");
+    if (!hash->Update(buffer.data(), read)) return Failure(L"The system's MD5 failed.");
     done += read;
     const int percent = Percent(done, static_cast<unsigned long long>(size.QuadPart));
     if (percent != reported) {
