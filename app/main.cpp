@@ -2,11 +2,11 @@
 
 #include <optional>
 
+#include "base/win32/dll_search.h"
 #include "launcher/frm_talqo.h"
 #include "launcher/frm_talqo_definition.h"
 #include "runtime/event_guard.h"
 #include "runtime/win32/com_apartment.h"
-#include "runtime/win32/dll_search.h"
 #include "runtime/win32/form_window.h"
 #include "runtime/win32/win32_platform.h"
 
@@ -28,7 +28,7 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  runtime::win32::LoadDllsFromSystemFolderOnly();
+  base::win32::LoadDllsFromSystemFolderOnly();
   // Until the message loop has ended: every event may call the shell.
   const runtime::win32::ScopedCoUninitialize com_apartment;
 

@@ -6,13 +6,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "runtime/win32/handles.h"
+#include "base/win32/handles.h"
 
 namespace bench {
 
 namespace {
 
-using runtime::win32::ScopedCloseHandle;
+using base::win32::ScopedCloseHandle;
 
 constexpr DWORD kPollMilliseconds = 1;
 constexpr double kShowTimeoutMilliseconds = 10000.0;

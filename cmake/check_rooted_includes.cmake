@@ -4,7 +4,7 @@
 # decide which headers each layer sees.
 #   cmake -DSOURCE_DIR=<repository root> -P check_rooted_includes.cmake
 
-set(layers app runtime launcher actions md5sum bench)
+set(layers app base runtime launcher actions md5sum bench)
 set(globs)
 foreach(layer IN LISTS layers)
   list(APPEND globs ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)

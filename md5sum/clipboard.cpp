@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "runtime/win32/handles.h"
+#include "base/win32/handles.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ class ScopedClipboard {
 // after it (CloseClipboard, GlobalFree), may set another.
 DWORD CopyToClipboard(HWND owner, const std::wstring& text) {
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  runtime::win32::ScopedGlobalFree memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+  base::win32::ScopedGlobalFree memory(::GlobalAlloc(GMEM_MOVEABLE, bytes));
   if (!memory) return ::GetLastError();
   void* target = ::GlobalLock(memory.get());
   if (target == nullptr) return ::GetLastError();

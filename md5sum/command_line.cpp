@@ -3,11 +3,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "runtime/win32/handles.h"
+#include "base/win32/handles.h"
 
 std::vector<std::wstring> FileNamesFromCommandLine() {
   int count = 0;
-  const runtime::win32::ScopedLocalFree<LPWSTR*> arguments(
+  const base::win32::ScopedLocalFree<LPWSTR*> arguments(
       ::CommandLineToArgvW(::GetCommandLineW(), &count));
   std::vector<std::wstring> names;
   if (!arguments) return names;

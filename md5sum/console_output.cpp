@@ -1,19 +1,10 @@
 #include "md5sum/console_output.h"
 
+#include "base/win32/utf8.h"
 #include "md5sum/result_lines.h"
 #include "md5sum/system_message.h"
 
 namespace {
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  const int size =
-      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, bytes.data(), size, nullptr, nullptr);
-  return bytes;
-}
 
 // A handle that leads somewhere: a file, a pipe, a console or a device such as NUL.
 bool Usable(HANDLE handle) {
@@ -58,9 +49,9 @@ std::optional<ConsoleOutput> ConsoleOutput::Find() {
   // the console of the program that started it. The shell starting it from a windowed
   // program leaves it no console to join.
   if (!::AttachConsole(ATTACH_PARENT_PROCESS)) return std::nullopt;
-  runtime::win32::ScopedCloseHandle screen(::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                                         FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                         nullptr, OPEN_EXISTING, 0, nullptr));
+  base::win32::ScopedCloseHandle screen(::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                      OPEN_EXISTING, 0, nullptr));
   if (!screen) {
     ::FreeConsole();
     return std::nullopt;
@@ -85,7 +76,8 @@ DWORD ConsoleOutput::Write(const Stream& stream, const std::wstring& line) {
       return ::WriteConsoleW(stream.handle, text, size, written, nullptr);
     });
   }
-  return WriteWhole(Utf8(line) + "\n", [&stream](const char* bytes, DWORD size, DWORD* written) {
-    return ::WriteFile(stream.handle, bytes, size, written, nullptr);
-  });
+  return WriteWhole(base::win32::Utf8FromUtf16(line) + "\n",
+                    [&stream](const char* bytes, DWORD size, DWORD* written) {
+                      return ::WriteFile(stream.handle, bytes, size, written, nullptr);
+                    });
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "runtime/win32/handles.h"
+#include "base/win32/handles.h"
 
 // Where the lines go when the program runs from a console or with its output redirected.
 class ConsoleOutput {
@@ -25,7 +25,7 @@ class ConsoleOutput {
     bool console = false;
   };
 
-  ConsoleOutput(Stream output, Stream error, runtime::win32::ScopedCloseHandle owned)
+  ConsoleOutput(Stream output, Stream error, base::win32::ScopedCloseHandle owned)
       : output_(output), error_(error), owned_(std::move(owned)) {}
 
   // ERROR_SUCCESS once the whole line is written, else the system's error code.
@@ -34,5 +34,5 @@ class ConsoleOutput {
   Stream output_;
   Stream error_;
   // The parent's console screen, opened when the standard handles led nowhere.
-  runtime::win32::ScopedCloseHandle owned_;
+  base::win32::ScopedCloseHandle owned_;
 };

@@ -13,7 +13,7 @@ DigestWorker::DigestWorker(std::vector<std::wstring> names)
 
 bool DigestWorker::Start() {
   thread_ =
-      runtime::win32::ScopedCloseHandle(::CreateThread(nullptr, 0, &ThreadMain, this, 0, nullptr));
+      base::win32::ScopedCloseHandle(::CreateThread(nullptr, 0, &ThreadMain, this, 0, nullptr));
   return static_cast<bool>(thread_);
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/win32/handles.h"
 #include "md5sum/file_digest.h"
-#include "runtime/win32/handles.h"
 
 // Digests the files one after the other on a thread of its own and only publishes how
 // far it got. The window takes that at its own pace: a message for each file would queue
@@ -49,5 +49,5 @@ class DigestWorker {
   // with another file: the finished files above, the percent in the low bits.
   std::atomic<std::uint64_t> progress_{0};
   std::atomic<bool> cancel_{false};
-  runtime::win32::ScopedCloseHandle thread_;
+  base::win32::ScopedCloseHandle thread_;
 };

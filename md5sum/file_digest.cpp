@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
+#include "base/win32/handles.h"
 #include "md5sum/file_to_read.h"
 #include "md5sum/md5_hash.h"
 #include "md5sum/system_message.h"
-#include "runtime/win32/handles.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ FileDigest DigestFile(const std::wstring& name, ReadBuffer& buffer, const std::a
                       const DigestProgress& progress) {
   FileToRead opened = OpenFileToRead(name);
   if (!opened.file) return Failure(std::move(opened.error));
-  const runtime::win32::ScopedCloseHandle file = std::move(opened.file);
+  const base::win32::ScopedCloseHandle file = std::move(opened.file);
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.get(), &size)) return SystemFailure();
 

@@ -30,7 +30,7 @@ FileToRead OpenFileToRead(const std::wstring& name) {
   // A download in progress, or an editor that saves by renaming, holds its file with
   // delete access; an open that does not share delete fails beside it. Sharing it also
   // lets such programs rename the file while it is read.
-  runtime::win32::ScopedCloseHandle file(::CreateFileW(
+  base::win32::ScopedCloseHandle file(::CreateFileW(
       system_name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (file) return FileToRead{std::move(file), {}};

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "runtime/win32/handles.h"
+#include "base/win32/handles.h"
 
 // A file open for reading, or why it could not be opened.
 struct FileToRead {
-  runtime::win32::ScopedCloseHandle file;
+  base::win32::ScopedCloseHandle file;
   std::wstring error;
 };
 

@@ -3,14 +3,14 @@
 // started by the shell from a windowed program, it shows them in a window that stays.
 #include <windows.h>
 
+#include "base/win32/dll_search.h"
 #include "md5sum/checksum_window.h"
 #include "md5sum/command_line.h"
 #include "md5sum/console_mode.h"
 #include "md5sum/console_output.h"
-#include "runtime/win32/dll_search.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  runtime::win32::LoadDllsFromSystemFolderOnly();
+  base::win32::LoadDllsFromSystemFolderOnly();
 
   const std::vector<std::wstring> names = FileNamesFromCommandLine();
   if (const std::optional<ConsoleOutput> console = ConsoleOutput::Find()) {

@@ -8,21 +8,21 @@
 #include <optional>
 #include <utility>
 
+#include "base/win32/handles.h"
 #include "md5sum/system_cng.h"
-#include "runtime/win32/handles.h"
 
 struct CloseAlgorithmProviderTraits {
   static bool IsValid(BCRYPT_ALG_HANDLE algorithm) noexcept { return algorithm != nullptr; }
   static void Release(BCRYPT_ALG_HANDLE algorithm) noexcept;
 };
 using ScopedAlgorithmProvider =
-    runtime::win32::ScopedHandle<BCRYPT_ALG_HANDLE, CloseAlgorithmProviderTraits>;
+    base::win32::ScopedHandle<BCRYPT_ALG_HANDLE, CloseAlgorithmProviderTraits>;
 
 struct DestroyHashTraits {
   static bool IsValid(BCRYPT_HASH_HANDLE hash) noexcept { return hash != nullptr; }
   static void Release(BCRYPT_HASH_HANDLE hash) noexcept;
 };
-using ScopedHash = runtime::win32::ScopedHandle<BCRYPT_HASH_HANDLE, DestroyHashTraits>;
+using ScopedHash = base::win32::ScopedHandle<BCRYPT_HASH_HANDLE, DestroyHashTraits>;
 
 using Md5Digest = std::array<unsigned char, 16>;
 

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
+#include "base/win32/handles.h"
 #include "md5sum/message_line.h"
-#include "runtime/win32/handles.h"
 
 namespace {
 
-using ScopedText = runtime::win32::ScopedLocalFree<LPWSTR>;
+using ScopedText = base::win32::ScopedLocalFree<LPWSTR>;
 
 ScopedText FormatSystemMessage(DWORD error) {
   LPWSTR text = nullptr;

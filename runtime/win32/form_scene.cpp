@@ -15,15 +15,15 @@ Size BitmapSize(HBITMAP bitmap) {
   return {description.bmWidth, description.bmHeight};
 }
 
-ScopedDeleteObject<HBITMAP> LoadBuiltInBitmap(HINSTANCE instance, int resource) {
-  return ScopedDeleteObject<HBITMAP>(static_cast<HBITMAP>(::LoadImageW(
+base::win32::ScopedDeleteObject<HBITMAP> LoadBuiltInBitmap(HINSTANCE instance, int resource) {
+  return base::win32::ScopedDeleteObject<HBITMAP>(static_cast<HBITMAP>(::LoadImageW(
       instance, MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 // Where the face is missing, the font mapper picks the nearest Swiss face of that charset.
-ScopedDeleteObject<HFONT> CreateLabelFont(const FontDefinition& font) {
+base::win32::ScopedDeleteObject<HFONT> CreateLabelFont(const FontDefinition& font) {
   const int height = -::MulDiv(font.points, ScreenDotsPerInch(LOGPIXELSY), kPointsPerInch);
-  return ScopedDeleteObject<HFONT>(::CreateFontW(
+  return base::win32::ScopedDeleteObject<HFONT>(::CreateFontW(
       height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, static_cast<DWORD>(font.charset),
       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
       font.face.c_str()));
@@ -70,7 +70,7 @@ bool FormScene::IsPicture(ControlIndex control) const {
 
 bool FormScene::IsLabel(ControlIndex control) const { return Holds(control, ControlKind::Label); }
 
-void FormScene::SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture) {
+void FormScene::SetPicture(ControlIndex control, base::win32::ScopedDeleteObject<HBITMAP> picture) {
   if (!IsPicture(control)) return;
   if (picture) layout_.Resize(control, BitmapSize(picture.get()));
   Control(control).picture = std::move(picture);

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/win32/handles.h"
 #include "runtime/control_layout.h"
 #include "runtime/form_definition.h"
-#include "runtime/win32/handles.h"
 
 namespace runtime::win32 {
 
@@ -15,10 +15,10 @@ namespace runtime::win32 {
 // label's caption in its colour and font.
 struct WindowlessControl {
   ControlKind kind = ControlKind::Picture;
-  ScopedDeleteObject<HBITMAP> picture;
+  base::win32::ScopedDeleteObject<HBITMAP> picture;
   std::wstring caption;
   ColorRef fore_color = 0;
-  ScopedDeleteObject<HFONT> font;
+  base::win32::ScopedDeleteObject<HFONT> font;
 };
 
 // The form's surface: its back colour and its windowless controls with their places.
@@ -38,7 +38,7 @@ class FormScene {
 
   // The control takes the bitmap and its size, keeping its upper-left corner;
   // without a bitmap it shows nothing and keeps its size.
-  void SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture);
+  void SetPicture(ControlIndex control, base::win32::ScopedDeleteObject<HBITMAP> picture);
   void SetCaption(ControlIndex control, const std::wstring& caption);
   void SetForeColor(ControlIndex control, ColorRef color);
 

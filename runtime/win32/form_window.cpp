@@ -88,7 +88,7 @@ void FormWindow::EndProgram(int exit_status) {
   }
 }
 
-void FormWindow::SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture) {
+void FormWindow::SetPicture(ControlIndex control, base::win32::ScopedDeleteObject<HBITMAP> picture) {
   if (!scene_.IsPicture(control)) return;
   const Rect before = scene_.Layout().ControlRect(control);
   scene_.SetPicture(control, std::move(picture));
@@ -167,7 +167,7 @@ LRESULT FormWindow::HandleMessage(HWND window, UINT message, WPARAM wparam,
 }
 
 void FormWindow::OnPaint() noexcept {
-  const ScopedEndPaint paint(window_);
+  const base::win32::ScopedEndPaint paint(window_);
   RECT client{};
   ::GetClientRect(window_, &client);
   PaintBuffered(paint.get(), client, scene_);

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
+#include "base/win32/handles.h"
 #include "runtime/form_definition.h"
 #include "runtime/form_events.h"
 #include "runtime/mouse_router.h"
 #include "runtime/win32/form_scene.h"
-#include "runtime/win32/handles.h"
 
 namespace runtime::win32 {
 
@@ -37,7 +37,7 @@ class FormWindow {
   // Closes the window, and the message loop ends with `exit_status`.
   void EndProgram(int exit_status);
 
-  void SetPicture(ControlIndex control, ScopedDeleteObject<HBITMAP> picture);
+  void SetPicture(ControlIndex control, base::win32::ScopedDeleteObject<HBITMAP> picture);
   void SetCaption(ControlIndex control, const std::wstring& caption);
   void SetForeColor(ControlIndex control, ColorRef color);
 

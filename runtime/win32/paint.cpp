@@ -10,15 +10,15 @@ namespace {
 RECT ToRECT(Rect rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 void DrawPicture(HDC dc, HBITMAP picture, Rect place) {
-  const ScopedDeleteDC source(::CreateCompatibleDC(dc));
+  const base::win32::ScopedDeleteDC source(::CreateCompatibleDC(dc));
   if (!source) return;
-  const ScopedSelectObject selected(source.get(), picture);
+  const base::win32::ScopedSelectObject selected(source.get(), picture);
   ::BitBlt(dc, place.left, place.top, place.Width(), place.Height(), source.get(), 0, 0, SRCCOPY);
 }
 
 // The background shows through between the letters.
 void DrawLabel(HDC dc, const WindowlessControl& label, Rect place) {
-  const ScopedRestoreDC restore(dc);
+  const base::win32::ScopedRestoreDC restore(dc);
   if (label.font) ::SelectObject(dc, label.font.get());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, label.fore_color);
@@ -31,7 +31,7 @@ void DrawLabel(HDC dc, const WindowlessControl& label, Rect place) {
 }  // namespace
 
 void PaintScene(HDC dc, const RECT& area, const FormScene& scene) {
-  const ScopedDeleteObject<HBRUSH> back(::CreateSolidBrush(scene.BackColor()));
+  const base::win32::ScopedDeleteObject<HBRUSH> back(::CreateSolidBrush(scene.BackColor()));
   if (back) ::FillRect(dc, &area, back.get());
   const ControlLayout& layout = scene.Layout();
   for (ControlIndex control = layout.ControlCount() - 1; control >= 0; --control) {
@@ -48,13 +48,13 @@ void PaintBuffered(HDC target, const RECT& client, const FormScene& scene) {
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;
   if (width <= 0 || height <= 0) return;
-  const ScopedDeleteDC buffer(::CreateCompatibleDC(target));
-  const ScopedDeleteObject<HBITMAP> pixels(::CreateCompatibleBitmap(target, width, height));
+  const base::win32::ScopedDeleteDC buffer(::CreateCompatibleDC(target));
+  const base::win32::ScopedDeleteObject<HBITMAP> pixels(::CreateCompatibleBitmap(target, width, height));
   if (!buffer || !pixels) {
     PaintScene(target, client, scene);
     return;
   }
-  const ScopedSelectObject selected(buffer.get(), pixels.get());
+  const base::win32::ScopedSelectObject selected(buffer.get(), pixels.get());
   ::SetWindowOrgEx(buffer.get(), client.left, client.top, nullptr);
   PaintScene(buffer.get(), client, scene);
   ::BitBlt(target, client.left, client.top, width, height, buffer.get(), client.left, client.top,

@@ -5,7 +5,7 @@ namespace runtime::win32 {
 // The bitmap goes to the window with its ownership; a handle that is not among the loaded
 // pictures (never given out, or already taken) shows as no picture.
 void Win32Platform::SetPicture(ControlIndex control, PictureHandle picture) {
-  ScopedDeleteObject<HBITMAP> bitmap;
+  base::win32::ScopedDeleteObject<HBITMAP> bitmap;
   const auto loaded = loaded_pictures_.find(picture);
   if (loaded != loaded_pictures_.end()) {
     bitmap = std::move(loaded->second);

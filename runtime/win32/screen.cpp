@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "runtime/win32/handles.h"
+#include "base/win32/handles.h"
 
 namespace runtime::win32 {
 
@@ -12,7 +12,7 @@ constexpr float kTwipsPerInch = 1440.0f;
 }  // namespace
 
 int ScreenDotsPerInch(int axis) {
-  const ScopedReleaseDC screen(nullptr);
+  const base::win32::ScopedReleaseDC screen(nullptr);
   return screen.get() != nullptr ? ::GetDeviceCaps(screen.get(), axis) : 0;
 }
 

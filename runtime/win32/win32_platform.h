@@ -4,9 +4,9 @@
 
 #include <map>
 
+#include "base/win32/handles.h"
 #include "runtime/platform.h"
 #include "runtime/win32/form_window.h"
-#include "runtime/win32/handles.h"
 
 namespace runtime::win32 {
 
@@ -60,7 +60,7 @@ class Win32Platform final : public Platform {
   HINSTANCE instance_;
   runtime::win32::FormWindow& window_;
   // Loaded and not yet taken by a control, by the handle each was given out as.
-  std::map<PictureHandle, ScopedDeleteObject<HBITMAP>> loaded_pictures_;
+  std::map<PictureHandle, base::win32::ScopedDeleteObject<HBITMAP>> loaded_pictures_;
 };
 
 }  // namespace runtime::win32

@@ -5,11 +5,12 @@
 
 #include <string>
 
+#include "base/win32/program_path.h"
 #include "json_text.h"
 #include "own_directory_log.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  const std::wstring module = ModulePath();
+  const std::wstring module = base::win32::ProgramPath();
   const std::size_t name_start = module.find_last_of(L"\\/") + 1;
   const std::wstring name = module.substr(name_start, module.find_last_of(L'.') - name_start);
   JsonObject record;

@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "base/win32/handles.h"
 #include "json_text.h"
-#include "runtime/win32/handles.h"
 #include "std_output.h"
 
 namespace {
@@ -31,7 +31,7 @@ int wmain(int argc, wchar_t** argv) {
     WriteToStderr("usage: file_holder.exe FILE\n");
     return kUsageError;
   }
-  const runtime::win32::ScopedCloseHandle file(CreateFileW(
+  const base::win32::ScopedCloseHandle file(CreateFileW(
       argv[1], GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {

@@ -1,21 +1,12 @@
 #include "json_text.h"
 
-#include <windows.h>
-
 #include <cstdio>
 
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string result(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(), size, nullptr, nullptr);
-  return result;
-}
+#include "base/win32/utf8.h"
 
 std::string JsonString(const std::wstring& text) {
   std::string quoted = "\"";
-  for (const char c : Utf8(text)) {
+  for (const char c : base::win32::Utf8FromUtf16(text)) {
     if (c == '"' || c == '\\') {
       quoted += '\\';
       quoted += c;

@@ -4,8 +4,6 @@
 
 // What the tools print and log is read by the Python tests, so it is JSON in UTF-8.
 
-std::string Utf8(const std::wstring& text);
-
 // The text as a quoted JSON string.
 std::string JsonString(const std::wstring& text);
 

@@ -5,8 +5,5 @@
 // The tools that a test starts through talqo.exe tell the test what happened by
 // appending to a file beside themselves: they get no environment from the test.
 
-// The full path of the running program.
-std::wstring ModulePath();
-
 // Appends the UTF-8 bytes and a line end to <program's folder>\<file_name>.
 bool AppendToOwnDirectoryLog(const std::wstring& file_name, const std::string& text);

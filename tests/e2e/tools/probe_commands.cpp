@@ -5,9 +5,9 @@
 
 #include <cstdio>
 
+#include "base/win32/handles.h"
 #include "json_text.h"
 #include "md5sum/clipboard.h"
-#include "runtime/win32/handles.h"
 #include "std_output.h"
 #include "window_queries.h"
 
@@ -35,7 +35,7 @@ long long ProcessId(HWND window) {
 
 // The bounding box of the window's region in window coordinates, or null without one.
 std::string JsonRegionBox(HWND window) {
-  const runtime::win32::ScopedDeleteObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  const base::win32::ScopedDeleteObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
   if (GetWindowRgn(window, region.get()) == ERROR) return "null";
   RECT box{};
   GetRgnBox(region.get(), &box);
@@ -206,7 +206,7 @@ int ShellRun(const std::wstring& file, const std::wstring& parameters) {
     Print(JsonObject().AddBool("found", true).AddBool("started", false), kNotStarted);
     return kNotStarted;
   }
-  const runtime::win32::ScopedCloseHandle process(run.hProcess);
+  const base::win32::ScopedCloseHandle process(run.hProcess);
   WaitForSingleObject(process.get(), INFINITE);
   DWORD status = kNotStarted;
   GetExitCodeProcess(process.get(), &status);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/win32/program_path.h"
 #include "json_text.h"
 #include "own_directory_log.h"
 
@@ -21,7 +22,7 @@ std::wstring CurrentDirectory() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   JsonObject record;
-  record.Add("module", ModulePath())
+  record.Add("module", base::win32::ProgramPath())
       .Add("command_line", GetCommandLineW())
       .Add("current_directory", CurrentDirectory());
   return AppendToOwnDirectoryLog(L"recorder.log", record.Text()) ? 0 : 1;

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace runtime::win32 {
+namespace base::win32 {
 
 // Owns one system handle and hands it back to the system through Traits::Release.
 template <typename Handle, typename Traits>
@@ -65,7 +65,13 @@ struct GlobalFreeTraits {
   static void Release(HGLOBAL memory) noexcept { ::GlobalFree(memory); }
 };
 
+struct FreeLibraryTraits {
+  static bool IsValid(HMODULE module) noexcept { return module != nullptr; }
+  static void Release(HMODULE module) noexcept { ::FreeLibrary(module); }
+};
+
 using ScopedCloseHandle = ScopedHandle<HANDLE, CloseHandleTraits>;
+using ScopedFreeLibrary = ScopedHandle<HMODULE, FreeLibraryTraits>;
 template <typename Pointer>
 using ScopedLocalFree = ScopedHandle<Pointer, LocalFreeTraits>;
 using ScopedGlobalFree = ScopedHandle<HGLOBAL, GlobalFreeTraits>;
@@ -93,7 +99,8 @@ class ScopedReleaseDC {
 // Answers WM_PAINT: the device context limited to the part that needs painting.
 class ScopedEndPaint {
  public:
-  explicit ScopedEndPaint(HWND window) noexcept : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+  explicit ScopedEndPaint(HWND window) noexcept
+      : window_(window), dc_(::BeginPaint(window, &paint_)) {}
   ScopedEndPaint(const ScopedEndPaint&) = delete;
   ScopedEndPaint& operator=(const ScopedEndPaint&) = delete;
   ~ScopedEndPaint() { ::EndPaint(window_, &paint_); }
@@ -109,7 +116,8 @@ class ScopedEndPaint {
 // Selects an object into a device context and puts the previous one back.
 class ScopedSelectObject {
  public:
-  ScopedSelectObject(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(::SelectObject(dc, object)) {}
+  ScopedSelectObject(HDC dc, HGDIOBJ object) noexcept
+      : dc_(dc), previous_(::SelectObject(dc, object)) {}
   ScopedSelectObject(const ScopedSelectObject&) = delete;
   ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
   ~ScopedSelectObject() {
@@ -136,4 +144,4 @@ class ScopedRestoreDC {
   int saved_;
 };
 
-}  // namespace runtime::win32
+}  // namespace base::win32
