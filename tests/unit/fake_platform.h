@@ -11,8 +11,10 @@
 
 namespace talqo_test {
 
-// A platform that records every call as one line of text ("Name(arg,arg)") and answers
-// from scripted state. Texts in the record are quoted; absent texts show as null.
+// A platform that records its calls as lines of text ("Name(arg,arg)") and answers from
+// scripted state. Texts in the record are quoted; absent texts show as null. The pure
+// queries are not recorded: twips per pixel, the two text conversions and the program's
+// directory change nothing, and a test sees their answers in the calls that use them.
 class FakePlatform : public runtime::Platform {
  public:
   // Scripted state.
