@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <optional>
+#include <vector>
 
+#include "md5sum/chosen_checksum.h"
 #include "md5sum/clipboard.h"
 #include "md5sum/digest_worker.h"
 #include "md5sum/resource_ids.h"
@@ -24,7 +26,7 @@ struct WindowState {
   // The results field holds the lines of the files before this index.
   std::size_t listed = 0;
   // What the progress line tells, to leave it alone while that stays the same.
-  std::optional<DigestWorker::Progress> told;
+  std::optional<WorkerProgress> told;
 };
 
 void SetProgressText(HWND dialog, const std::wstring& text) {
@@ -55,23 +57,16 @@ void AppendResultLines(HWND dialog, const std::wstring& lines) {
   ::SendMessageW(results, EM_SETSEL, start, end);
 }
 
-std::optional<std::size_t> FirstChecksum(const DigestWorker& worker) {
-  for (std::size_t index = 0; index < worker.finished(); ++index) {
-    if (worker.result(index).read) return index;
-  }
-  return std::nullopt;
+// Whether each finished file has a checksum, in command-line order.
+std::vector<bool> FilesRead(const DigestWorker& worker) {
+  std::vector<bool> read(worker.finished());
+  for (std::size_t index = 0; index < read.size(); ++index) read[index] = worker.result(index).read;
+  return read;
 }
 
-// The file of the line that holds the caret or the start of the selection, if it has a
-// checksum; else the first file that has one.
-std::optional<std::size_t> ChosenChecksum(HWND dialog, const DigestWorker& worker) {
-  const LRESULT line =
-      ::SendDlgItemMessageW(dialog, IDC_RESULTS, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0);
-  if (line >= 0 && static_cast<std::size_t>(line) < worker.finished() &&
-      worker.result(static_cast<std::size_t>(line)).read) {
-    return static_cast<std::size_t>(line);
-  }
-  return FirstChecksum(worker);
+// The line that holds the caret or the start of the selection.
+LRESULT CaretLine(HWND dialog) {
+  return ::SendDlgItemMessageW(dialog, IDC_RESULTS, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0);
 }
 
 // A person's next step is to copy the checksum, so it is selected and has the focus.
@@ -108,7 +103,7 @@ void OnInitDialog(HWND dialog, WindowState& state) {
   }
 }
 
-void TellProgress(HWND dialog, WindowState& state, DigestWorker::Progress progress) {
+void TellProgress(HWND dialog, WindowState& state, WorkerProgress progress) {
   if (state.told && state.told->finished == progress.finished &&
       state.told->percent == progress.percent) {
     return;
@@ -122,13 +117,13 @@ void TellProgress(HWND dialog, WindowState& state, DigestWorker::Progress progre
 // every file is listed, selects the first checksum for Copy.
 void OnListingTimer(HWND dialog, WindowState& state) {
   const DigestWorker& worker = state.worker;
-  const DigestWorker::Progress progress = worker.progress();
+  const WorkerProgress progress = worker.progress();
   if (progress.finished > state.listed) {
     AppendResultLines(dialog, ResultLines(worker, state.listed, progress.finished));
     state.listed = progress.finished;
   }
-  const std::optional<std::size_t> checksum = FirstChecksum(worker);
-  ::EnableWindow(::GetDlgItem(dialog, IDC_COPY), checksum && *checksum < state.listed);
+  const std::optional<std::size_t> checksum = FirstChecksum(state.listed, FilesRead(worker));
+  ::EnableWindow(::GetDlgItem(dialog, IDC_COPY), checksum.has_value());
   if (state.listed < worker.names().size()) {
     TellProgress(dialog, state, progress);
     return;
@@ -139,7 +134,8 @@ void OnListingTimer(HWND dialog, WindowState& state) {
 }
 
 void OnCopy(HWND dialog, const WindowState& state) {
-  const std::optional<std::size_t> index = ChosenChecksum(dialog, state.worker);
+  const std::optional<std::size_t> index =
+      ChosenChecksum(CaretLine(dialog), state.listed, FilesRead(state.worker));
   if (!index) return;
   const std::wstring& name = state.worker.names()[*index];
   const DWORD error = CopyToClipboard(dialog, state.worker.result(*index).checksum);

@@ -1,13 +1,5 @@
 #include "md5sum/digest_worker.h"
 
-namespace {
-
-// Room for 0 to 100.
-constexpr unsigned kPercentBits = 7;
-constexpr std::uint64_t kPercentMask = (std::uint64_t{1} << kPercentBits) - 1;
-
-}  // namespace
-
 DigestWorker::DigestWorker(std::vector<std::wstring> names)
     : names_(std::move(names)), results_(names_.size()) {}
 
@@ -23,16 +15,12 @@ void DigestWorker::Stop() {
 }
 
 // Acquiring the value that a file's finish released makes its result visible here.
-DigestWorker::Progress DigestWorker::progress() const {
-  const std::uint64_t value = progress_.load(std::memory_order_acquire);
-  return Progress{static_cast<std::size_t>(value >> kPercentBits),
-                  static_cast<int>(value & kPercentMask)};
+WorkerProgress DigestWorker::progress() const {
+  return UnpackProgress(progress_.load(std::memory_order_acquire));
 }
 
 void DigestWorker::Publish(std::size_t finished, int percent) {
-  progress_.store(
-      (static_cast<std::uint64_t>(finished) << kPercentBits) | static_cast<std::uint64_t>(percent),
-      std::memory_order_release);
+  progress_.store(PackProgress(WorkerProgress{finished, percent}), std::memory_order_release);
 }
 
 DWORD WINAPI DigestWorker::ThreadMain(LPVOID worker) {

@@ -10,17 +10,13 @@
 
 #include "base/win32/handles.h"
 #include "md5sum/file_digest.h"
+#include "md5sum/worker_progress.h"
 
 // Digests the files one after the other on a thread of its own and only publishes how
 // far it got. The window takes that at its own pace: a message for each file would queue
 // ahead of a person's input, since Windows hands out posted messages before input.
 class DigestWorker {
  public:
-  struct Progress {
-    std::size_t finished;  // the files before this index have their results
-    int percent;           // the share of the next file read so far, 0 to 100
-  };
-
   explicit DigestWorker(std::vector<std::wstring> names);
   DigestWorker(const DigestWorker&) = delete;
   DigestWorker& operator=(const DigestWorker&) = delete;
@@ -33,7 +29,7 @@ class DigestWorker {
   void Stop();
 
   const std::vector<std::wstring>& names() const { return names_; }
-  Progress progress() const;
+  WorkerProgress progress() const;
   // The results of the files before this index are ready, and stay as they are.
   std::size_t finished() const { return progress().finished; }
   const FileDigest& result(std::size_t index) const { return results_[index]; }
@@ -45,8 +41,7 @@ class DigestWorker {
 
   const std::vector<std::wstring> names_;
   std::vector<FileDigest> results_;
-  // Both halves of Progress in one value, so that a reader never pairs a file's share
-  // with another file: the finished files above, the percent in the low bits.
+  // Both halves of the progress in one value, as PackProgress makes it.
   std::atomic<std::uint64_t> progress_{0};
   std::atomic<bool> cancel_{false};
   base::win32::ScopedCloseHandle thread_;

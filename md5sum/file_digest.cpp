@@ -5,6 +5,7 @@
 #include "base/win32/handles.h"
 #include "md5sum/file_to_read.h"
 #include "md5sum/md5_hash.h"
+#include "md5sum/percent_read.h"
 #include "md5sum/system_message.h"
 
 namespace {
@@ -26,12 +27,6 @@ std::wstring LowerCaseHex(const Md5Digest& digest) {
     hex += kDigits[byte & 0x0F];
   }
   return hex;
-}
-
-// A file that grows while it is read stays at 100.
-int Percent(unsigned long long done, unsigned long long size) {
-  if (done >= size) return 100;
-  return static_cast<int>(done * 100 / size);
 }
 
 }  // namespace
@@ -60,7 +55,7 @@ FileDigest DigestFile(const std::wstring& name, ReadBuffer& buffer, const std::a
     if (read == 0) break;
     if (!hash->Update(buffer.data(), read)) return Failure(L"The system's MD5 failed.");
     done += read;
-    const int percent = Percent(done, static_cast<unsigned long long>(size.QuadPart));
+    const int percent = PercentRead(done, static_cast<unsigned long long>(size.QuadPart));
     if (percent != reported) {
       reported = percent;
       progress(percent);

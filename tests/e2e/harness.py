@@ -209,6 +209,7 @@ class RunningProgram:
     def __init__(self, session, exe, cwd, arguments=(), wine_debug=None):
         self.session = session
         self.exe = Path(exe)
+        self._stdout = tempfile.TemporaryFile()
         self._stderr = tempfile.TemporaryFile()
         environment = session.environment
         if wine_debug:
@@ -216,7 +217,7 @@ class RunningProgram:
             environment = dict(environment, WINEDEBUG=wine_debug)
         self.process = subprocess.Popen(["wine", str(self.exe), *map(str, arguments)], cwd=cwd,
                                         env=environment,
-                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stdin=subprocess.DEVNULL, stdout=self._stdout,
                                         stderr=self._stderr)
         session.programs.append(self)
         # Known once a window of the program has been seen.
@@ -226,9 +227,12 @@ class RunningProgram:
     def pid(self):
         return self.process.pid
 
+    def stdout(self):
+        """What the program has written to its standard output so far."""
+        return _written(self._stdout)
+
     def stderr(self):
-        self._stderr.seek(0)
-        return self._stderr.read().decode("utf-8", "replace")
+        return _written(self._stderr)
 
     def exit_status(self):
         """The program's exit status once it has ended, else None."""
@@ -283,7 +287,14 @@ class RunningProgram:
         if self.process.poll() is None:
             self.process.kill()
         self.process.wait()
+        self._stdout.close()
         self._stderr.close()
+
+
+def _written(file):
+    """The file's contents, read without moving the offset that the program, sharing it,
+    writes at."""
+    return os.pread(file.fileno(), os.fstat(file.fileno()).st_size, 0).decode("utf-8", "replace")
 
 
 # ---------------------------------------------------------------- test cases

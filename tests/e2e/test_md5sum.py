@@ -6,6 +6,7 @@ The window tests start it as talqo.exe has it started: by the shell, through pro
 shellrun, which waits for it and ends with its exit status.
 """
 
+import json
 import random
 import shutil
 import subprocess
@@ -119,12 +120,38 @@ class WindowTestCase(ToolTestCase):
 
     def start_by_shell(self, folder, *names):
         """Starts md5sum.exe by the shell on the files, each named by its full Windows path
-        in double quotes, as talqo.exe names the target; returns the running probe.exe."""
+        in double quotes, as talqo.exe names the target; returns the running probe.exe.
+        md5sum.exe ends with the test, also when the test fails while its window is open."""
         parameters = " ".join(f'"{support.windows_path(folder / name)}"' for name in names)
         program = harness.RunningProgram(self.session, self.session.tool("probe.exe"), folder,
                                          ["shellrun", folder / "md5sum.exe", parameters])
         self.addCleanup(self.end, program)
+        self.addCleanup(self.end_tool, program, self.started_tool(program))
         return program
+
+    def started_tool(self, program):
+        """The Windows pid of the md5sum.exe that the shell started for probe.exe."""
+
+        def started():
+            # Only whole lines: the probe may be writing one.
+            lines = program.stdout().split("\n")[:-1]
+            if lines:
+                report = json.loads(lines[0])
+                self.assertTrue(report["started"], "the shell did not start md5sum.exe")
+                return report["pid"]
+            if program.exit_status() is not None:
+                self.fail(f"probe.exe ended with status {program.exit_status()} before the "
+                          f"shell started md5sum.exe: {program.stderr()!r}")
+            return None
+
+        return harness.wait_until(started, "the shell to start md5sum.exe")
+
+    def end_tool(self, program, tool_pid):
+        """Ends md5sum.exe when it still runs: ending the probe that waits for it would
+        leave its window open in the way of the tests after. Only while the probe waits,
+        holding the process, does the pid stay md5sum.exe's."""
+        if program.exit_status() is None:
+            self.session.probe("end", tool_pid)
 
     def window(self):
         report = self.session.probe("dialog", support.TOOL_TITLE)

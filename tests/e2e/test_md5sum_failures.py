@@ -59,9 +59,16 @@ class ConsoleFailureTest(tool_tests.ToolTestCase):
                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
 
         def release():
-            holder.stdin.close()
-            holder.wait(timeout=harness.TIMEOUT_SECONDS)
-            holder.stdout.close()
+            try:
+                holder.stdin.close()
+                holder.wait(timeout=harness.TIMEOUT_SECONDS)
+            finally:
+                # One that does not let go is ended, so that the file is free for the
+                # tests after.
+                if holder.poll() is None:
+                    holder.kill()
+                    holder.wait()
+                holder.stdout.close()
 
         self.addCleanup(release)
         ready, _, _ = select.select([holder.stdout], [], [], harness.TIMEOUT_SECONDS)

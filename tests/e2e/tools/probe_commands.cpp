@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cwchar>
 
 #include "base/win32/handles.h"
 #include "json_text.h"
@@ -15,6 +16,9 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kNotFound = 1;
+// A process ended from outside has failed.
+constexpr UINT kEndedExitStatus = 1;
+constexpr DWORD kEndMilliseconds = 10000;
 
 std::string JsonRect(const RECT& rect) {
   return "[" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
@@ -207,11 +211,26 @@ int ShellRun(const std::wstring& file, const std::wstring& parameters) {
     return kNotStarted;
   }
   const base::win32::ScopedCloseHandle process(run.hProcess);
+  JsonObject started = JsonObject().AddBool("found", true).AddBool("started", true).Add(
+      "pid", static_cast<long long>(GetProcessId(process.get())));
+  Print(started, kDone);
   WaitForSingleObject(process.get(), INFINITE);
   DWORD status = kNotStarted;
   GetExitCodeProcess(process.get(), &status);
-  return Print(JsonObject().AddBool("found", true).AddBool("started", true).Add("exit_status", status),
-               static_cast<int>(status));
+  return Print(started.Add("exit_status", status), static_cast<int>(status));
+}
+
+int EndProcess(const std::wstring& pid_text) {
+  wchar_t* end = nullptr;
+  const unsigned long pid = std::wcstoul(pid_text.c_str(), &end, 10);
+  // A pid that has gone may already be this probe's own.
+  if (pid_text.empty() || *end != L'\0' || pid == GetCurrentProcessId()) return NotFound();
+  const base::win32::ScopedCloseHandle process(
+      OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, static_cast<DWORD>(pid)));
+  if (!process) return NotFound();
+  TerminateProcess(process.get(), kEndedExitStatus);
+  const bool ended = WaitForSingleObject(process.get(), kEndMilliseconds) == WAIT_OBJECT_0;
+  return Print(JsonObject().AddBool("found", true).AddBool("ended", ended), kDone);
 }
 
 int ListWindows() {

@@ -14,7 +14,7 @@ constexpr int kUsageError = 2;
 constexpr char kUsage[] =
     "usage: probe.exe window TITLE | dialog TITLE | press TITLE BUTTON_TEXT |\n"
     "                 settext TITLE TEXT | close TITLE | copy TEXT | clipboard | list |\n"
-    "                 shellrun FILE PARAMETERS\n";
+    "                 shellrun FILE PARAMETERS | end PID\n";
 
 int Usage() {
   WriteToStderr(kUsage);
@@ -35,5 +35,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"copy" && argc == 3) return CopyText(argv[2]);
   if (command == L"clipboard" && argc == 2) return ReadClipboard();
   if (command == L"shellrun" && argc == 4) return ShellRun(argv[2], argv[3]);
+  if (command == L"end" && argc == 3) return EndProcess(argv[2]);
   return Usage();
 }
