@@ -11,6 +11,8 @@
 #include "md5sum/result_lines.h"
 #include "md5sum/system_message.h"
 
+namespace md5sum {
+
 namespace {
 
 constexpr int kChecksumLength = 32;
@@ -193,3 +195,5 @@ int RunInWindow(HINSTANCE instance, const std::vector<std::wstring>& names) {
   state.worker.Stop();
   return EveryFileRead(state.worker) ? 0 : 1;
 }
+
+}  // namespace md5sum

@@ -1,5 +1,7 @@
 #include "md5sum/chosen_checksum.h"
 
+namespace md5sum {
+
 std::optional<std::size_t> FirstChecksum(std::size_t listed, const std::vector<bool>& read) {
   for (std::size_t index = 0; index < listed && index < read.size(); ++index) {
     if (read[index]) return index;
@@ -17,3 +19,5 @@ std::optional<std::size_t> ChosenChecksum(long long caret_line, std::size_t list
   }
   return FirstChecksum(listed, read);
 }
+
+}  // namespace md5sum

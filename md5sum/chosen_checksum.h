@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+namespace md5sum {
+
 // Which file's checksum Copy takes. Each file has one line of the results field, in
 // command-line order, so a line's number is its file's index. `listed` is how many lines
 // the field holds; `read` tells for each finished file whether it has a checksum, and may
@@ -17,3 +19,5 @@ std::optional<std::size_t> FirstChecksum(std::size_t listed, const std::vector<b
 // has one.
 std::optional<std::size_t> ChosenChecksum(long long caret_line, std::size_t listed,
                                           const std::vector<bool>& read);
+
+}  // namespace md5sum

@@ -4,6 +4,8 @@
 
 #include "base/win32/handles.h"
 
+namespace md5sum {
+
 namespace {
 
 class ScopedClipboard {
@@ -41,3 +43,5 @@ DWORD CopyToClipboard(HWND owner, const std::wstring& text) {
   memory.release();
   return ERROR_SUCCESS;
 }
+
+}  // namespace md5sum

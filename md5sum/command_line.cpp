@@ -5,6 +5,8 @@
 
 #include "base/win32/handles.h"
 
+namespace md5sum {
+
 std::vector<std::wstring> FileNamesFromCommandLine() {
   int count = 0;
   const base::win32::ScopedLocalFree<LPWSTR*> arguments(
@@ -14,3 +16,5 @@ std::vector<std::wstring> FileNamesFromCommandLine() {
   for (int i = 1; i < count; ++i) names.emplace_back(arguments.get()[i]);
   return names;
 }
+
+}  // namespace md5sum

@@ -5,6 +5,8 @@
 #include "md5sum/file_digest.h"
 #include "md5sum/result_lines.h"
 
+namespace md5sum {
+
 int RunInConsole(const std::vector<std::wstring>& names, const ConsoleOutput& output) {
   if (names.empty()) {
     output.PrintErrorLine(L"usage: md5sum.exe FILE...");
@@ -25,3 +27,5 @@ int RunInConsole(const std::vector<std::wstring>& names, const ConsoleOutput& ou
   }
   return status;
 }
+
+}  // namespace md5sum

@@ -4,6 +4,8 @@
 #include "md5sum/result_lines.h"
 #include "md5sum/system_message.h"
 
+namespace md5sum {
+
 namespace {
 
 // A handle that leads somewhere: a file, a pipe, a console or a device such as NUL.
@@ -37,7 +39,7 @@ bool IsConsole(HANDLE handle) {
 
 }  // namespace
 
-std::optional<ConsoleOutput> ConsoleOutput::Find() {
+std::optional<ConsoleOutput> ConsoleOutput::UseStandardOutputOrAttachParentConsole() {
   const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
   if (Usable(output)) {
     const Stream output_stream{output, IsConsole(output)};
@@ -81,3 +83,5 @@ DWORD ConsoleOutput::Write(const Stream& stream, const std::wstring& line) {
                       return ::WriteFile(stream.handle, bytes, size, written, nullptr);
                     });
 }
+
+}  // namespace md5sum

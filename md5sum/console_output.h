@@ -7,12 +7,15 @@
 
 #include "base/win32/handles.h"
 
+namespace md5sum {
+
 // Where the lines go when the program runs from a console or with its output redirected.
 class ConsoleOutput {
  public:
-  // Empty when the program has neither a standard output nor a parent's console to
-  // print to, as when the shell starts it from a windowed program.
-  static std::optional<ConsoleOutput> Find();
+  // The standard output when it leads somewhere; else the console of the program that
+  // started this one, which this process then attaches to. Empty when there is neither,
+  // as when the shell starts it from a windowed program.
+  static std::optional<ConsoleOutput> UseStandardOutputOrAttachParentConsole();
 
   // False when the line could not be written whole, as to a full disk or a closed
   // output; a line on standard error then says so, where standard error works.
@@ -36,3 +39,5 @@ class ConsoleOutput {
   // The parent's console screen, opened when the standard handles led nowhere.
   base::win32::ScopedCloseHandle owned_;
 };
+
+}  // namespace md5sum

@@ -1,5 +1,7 @@
 #include "md5sum/digest_worker.h"
 
+namespace md5sum {
+
 DigestWorker::DigestWorker(std::vector<std::wstring> names)
     : names_(std::move(names)), results_(names_.size()) {}
 
@@ -36,3 +38,5 @@ void DigestWorker::Run() {
     Publish(index + 1, 0);
   }
 }
+
+}  // namespace md5sum

@@ -12,6 +12,8 @@
 #include "md5sum/file_digest.h"
 #include "md5sum/worker_progress.h"
 
+namespace md5sum {
+
 // Digests the files one after the other on a thread of its own and only publishes how
 // far it got. The window takes that at its own pace: a message for each file would queue
 // ahead of a person's input, since Windows hands out posted messages before input.
@@ -46,3 +48,5 @@ class DigestWorker {
   std::atomic<bool> cancel_{false};
   base::win32::ScopedCloseHandle thread_;
 };
+
+}  // namespace md5sum

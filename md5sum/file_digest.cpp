@@ -8,6 +8,8 @@
 #include "md5sum/percent_read.h"
 #include "md5sum/system_message.h"
 
+namespace md5sum {
+
 namespace {
 
 // Large enough that a file of several GB takes few system calls (under Wine, 1 MiB
@@ -65,3 +67,5 @@ FileDigest DigestFile(const std::wstring& name, ReadBuffer& buffer, const std::a
   if (!digest) return Failure(L"The system's MD5 failed.");
   return FileDigest{true, LowerCaseHex(*digest), {}};
 }
+
+}  // namespace md5sum

@@ -8,6 +8,8 @@
 
 #include "md5sum/file_digest_result.h"
 
+namespace md5sum {
+
 // Called with the share read so far, 0 to 100, each time it changes.
 using DigestProgress = std::function<void(int percent)>;
 
@@ -29,3 +31,5 @@ class ReadBuffer {
 // system's MD5. Setting `cancel` stops the reading after the current chunk.
 FileDigest DigestFile(const std::wstring& name, ReadBuffer& buffer, const std::atomic<bool>& cancel,
                       const DigestProgress& progress);
+
+}  // namespace md5sum

@@ -3,6 +3,8 @@
 #include "md5sum/system_file_name.h"
 #include "md5sum/system_message.h"
 
+namespace md5sum {
+
 static_assert(kMaxPath == MAX_PATH);
 
 namespace {
@@ -40,3 +42,5 @@ FileToRead OpenFileToRead(const std::wstring& name) {
   if (IsDirectory(system_name)) return FileToRead{{}, L"Is a directory."};
   return FileToRead{{}, SystemMessage(error)};
 }
+
+}  // namespace md5sum

@@ -6,6 +6,8 @@
 
 #include "base/win32/handles.h"
 
+namespace md5sum {
+
 // A file open for reading, or why it could not be opened.
 struct FileToRead {
   base::win32::ScopedCloseHandle file;
@@ -16,3 +18,5 @@ struct FileToRead {
 // that holds it open, even one that may delete or rename it, and by a full path of any
 // length.
 FileToRead OpenFileToRead(const std::wstring& name);
+
+}  // namespace md5sum

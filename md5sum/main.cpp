@@ -12,9 +12,10 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   base::win32::LoadDllsFromSystemFolderOnly();
 
-  const std::vector<std::wstring> names = FileNamesFromCommandLine();
-  if (const std::optional<ConsoleOutput> console = ConsoleOutput::Find()) {
-    return RunInConsole(names, *console);
+  const std::vector<std::wstring> names = md5sum::FileNamesFromCommandLine();
+  if (const std::optional<md5sum::ConsoleOutput> console =
+          md5sum::ConsoleOutput::UseStandardOutputOrAttachParentConsole()) {
+    return md5sum::RunInConsole(names, *console);
   }
-  return RunInWindow(instance, names);
+  return md5sum::RunInWindow(instance, names);
 }

@@ -4,6 +4,8 @@
 
 #include "md5sum/system_cng.h"
 
+namespace md5sum {
+
 namespace {
 
 bool Succeeded(NTSTATUS status) { return status >= 0; }
@@ -55,3 +57,5 @@ std::optional<Md5Digest> Md5Hash::Finish() {
   }
   return digest;
 }
+
+}  // namespace md5sum

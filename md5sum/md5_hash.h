@@ -11,6 +11,8 @@
 #include "base/win32/handles.h"
 #include "md5sum/system_cng.h"
 
+namespace md5sum {
+
 struct CloseAlgorithmProviderTraits {
   static bool IsValid(BCRYPT_ALG_HANDLE algorithm) noexcept { return algorithm != nullptr; }
   static void Release(BCRYPT_ALG_HANDLE algorithm) noexcept;
@@ -45,3 +47,5 @@ class Md5Hash {
   ScopedAlgorithmProvider algorithm_;
   ScopedHash hash_;
 };
+
+}  // namespace md5sum

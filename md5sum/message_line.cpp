@@ -1,5 +1,7 @@
 #include "md5sum/message_line.h"
 
+namespace md5sum {
+
 namespace {
 
 bool IsLineBreak(wchar_t character) { return character == L'\r' || character == L'\n'; }
@@ -29,3 +31,5 @@ std::wstring MessageLine(unsigned long error, const std::wstring& system_text) {
   if (line.empty()) return L"Error " + std::to_wstring(error);
   return line;
 }
+
+}  // namespace md5sum

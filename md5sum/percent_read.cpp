@@ -1,5 +1,7 @@
 #include "md5sum/percent_read.h"
 
+namespace md5sum {
+
 namespace {
 
 constexpr int kWhole = 100;
@@ -24,3 +26,5 @@ int PercentRead(std::uint64_t done, std::uint64_t size) {
   }
   return percent;
 }
+
+}  // namespace md5sum

@@ -1,5 +1,7 @@
 #include "md5sum/result_lines.h"
 
+namespace md5sum {
+
 namespace {
 
 constexpr wchar_t kLineBreakMark = L'\u21B5';  // DOWNWARDS ARROW WITH CORNER LEFTWARDS
@@ -33,3 +35,5 @@ std::wstring ConsoleErrorLine(const std::wstring& name, const std::wstring& erro
 std::wstring WriteErrorLine(const std::wstring& reason) {
   return L"md5sum: write error: " + reason;
 }
+
+}  // namespace md5sum

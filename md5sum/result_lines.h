@@ -4,6 +4,8 @@
 
 #include "md5sum/file_digest_result.h"
 
+namespace md5sum {
+
 // Each file has one line, in the window and on the console: a line break inside a name is
 // shown as a visible mark, so that a line's number stays its file's number.
 
@@ -23,3 +25,5 @@ std::wstring ConsoleErrorLine(const std::wstring& name, const std::wstring& erro
 
 // The line for standard error when the lines could not be written to standard output.
 std::wstring WriteErrorLine(const std::wstring& reason);
+
+}  // namespace md5sum

@@ -2,6 +2,8 @@
 
 #include "base/win32/dll_search.h"
 
+namespace md5sum {
+
 namespace {
 
 constexpr wchar_t kCngDll[] = L"bcrypt.dll";
@@ -46,3 +48,5 @@ const CngFunctions* SystemCng() {
   static const CngLibrary library;
   return library.functions();
 }
+
+}  // namespace md5sum

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <bcrypt.h>
 
+namespace md5sum {
+
 // The functions of the system's cryptography (CNG) that an MD5 digest takes. bcrypt.dll
 // is not one of Windows' known DLLs: imported, it would be looked for in the program's
 // folder before the program's first line runs, so it is loaded by hand from the system
@@ -20,3 +22,5 @@ struct CngFunctions {
 // and kept until the process ends. Null when the system folder holds no bcrypt.dll or it
 // lacks one of the functions.
 const CngFunctions* SystemCng();
+
+}  // namespace md5sum

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace md5sum {
+
 namespace {
 
 constexpr std::wstring_view kLiteralPrefix = L"\\\\?\\";
@@ -25,3 +27,5 @@ std::wstring SystemFileName(const std::wstring& given, const std::wstring& full)
   }
   return std::wstring(kLiteralPrefix) + full;
 }
+
+}  // namespace md5sum

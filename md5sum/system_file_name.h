@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+namespace md5sum {
+
 // The system's limit for a full path in its ordinary form, the terminating null included
 // (MAX_PATH): a full path of this many characters or more cannot be opened as it stands.
 constexpr std::size_t kMaxPath = 260;
@@ -14,3 +16,5 @@ constexpr std::size_t kMaxPath = 260;
 // the literal or the device form (\\?\..., \\.\...) are the system's own and stay as
 // given. The lines show the name as given, never this one.
 std::wstring SystemFileName(const std::wstring& given, const std::wstring& full);
+
+}  // namespace md5sum

@@ -5,6 +5,8 @@
 #include "base/win32/handles.h"
 #include "md5sum/message_line.h"
 
+namespace md5sum {
+
 namespace {
 
 using ScopedText = base::win32::ScopedLocalFree<LPWSTR>;
@@ -26,3 +28,5 @@ std::wstring SystemMessage(unsigned long error) {
   const ScopedText text = FormatSystemMessage(error);
   return MessageLine(error, text ? text.get() : L"");
 }
+
+}  // namespace md5sum

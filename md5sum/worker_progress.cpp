@@ -1,5 +1,7 @@
 #include "md5sum/worker_progress.h"
 
+namespace md5sum {
+
 namespace {
 
 // Room for 0 to 100.
@@ -17,3 +19,5 @@ WorkerProgress UnpackProgress(std::uint64_t packed) {
   return WorkerProgress{static_cast<std::size_t>(packed >> kPercentBits),
                         static_cast<int>(packed & kPercentMask)};
 }
+
+}  // namespace md5sum

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace md5sum {
+
 // How far the digest worker got, as the window takes it up.
 struct WorkerProgress {
   std::size_t finished;  // the files before this index have their results
@@ -14,3 +16,5 @@ struct WorkerProgress {
 // low bits. Holds up to 2^57 - 1 finished files, far more than a command line can name.
 std::uint64_t PackProgress(const WorkerProgress& progress);
 WorkerProgress UnpackProgress(std::uint64_t packed);
+
+}  // namespace md5sum

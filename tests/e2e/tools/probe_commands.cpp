@@ -179,7 +179,7 @@ int CloseWindow(const std::wstring& title) {
 
 // Puts the text on the clipboard as a user's copy would, for a paste to find.
 int CopyText(const std::wstring& text) {
-  const bool copied = CopyToClipboard(nullptr, text) == ERROR_SUCCESS;
+  const bool copied = md5sum::CopyToClipboard(nullptr, text) == ERROR_SUCCESS;
   return Print(JsonObject().AddBool("found", true).AddBool("copied", copied), kDone);
 }
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace md5sum_test {
+namespace md5sum {
 namespace {
 
 constexpr long long kNoLine = -1;
@@ -69,4 +69,4 @@ TEST(ChosenChecksumTest, FirstChecksumIsTheFirstListedFileRead) {
 }
 
 }  // namespace
-}  // namespace md5sum_test
+}  // namespace md5sum

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace md5sum_test {
+namespace md5sum {
 namespace {
 
 TEST(MessageLineTest, MakesTheSystemsTextOneLine) {
@@ -32,4 +32,4 @@ TEST(MessageLineTest, MakesTheSystemsTextOneLine) {
 }
 
 }  // namespace
-}  // namespace md5sum_test
+}  // namespace md5sum

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace md5sum_test {
+namespace md5sum {
 namespace {
 
 constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
@@ -61,4 +61,4 @@ TEST(PercentReadTest, AgreesWithTheShareOfSmallFilesByteForByte) {
 }
 
 }  // namespace
-}  // namespace md5sum_test
+}  // namespace md5sum

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-namespace md5sum_test {
+namespace md5sum {
 namespace {
 
 const std::wstring kChecksum = L"900150983cd24fb0d6963f7d28e17f72";
@@ -68,4 +68,4 @@ TEST(ResultLinesTest, EveryLineShowsTheNameWithItsMarks) {
 }
 
 }  // namespace
-}  // namespace md5sum_test
+}  // namespace md5sum

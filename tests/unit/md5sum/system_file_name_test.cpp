@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace md5sum_test {
+namespace md5sum {
 namespace {
 
 const std::wstring kLiteral = L"\\\\?\\";
@@ -56,4 +56,4 @@ TEST(SystemFileNameTest, LiftsTheLimitOnlyForFullPathsThatReachIt) {
 }
 
 }  // namespace
-}  // namespace md5sum_test
+}  // namespace md5sum

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace md5sum_test {
+namespace md5sum {
 namespace {
 
 constexpr std::size_t kMostFiles = (std::size_t{1} << 57) - 1;
@@ -27,4 +27,4 @@ TEST(WorkerProgressTest, UnpacksWhatWasPacked) {
 }
 
 }  // namespace
-}  // namespace md5sum_test
+}  // namespace md5sum
