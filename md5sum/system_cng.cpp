@@ -21,21 +21,24 @@ bool Find(HMODULE module, const char* name, Function& function) {
 
 class CngLibrary {
  public:
-  CngLibrary() : module_(base::win32::LoadSystemDll(kCngDll)) {
-    found_ =
-        module_ &&
-        Find(module_.get(), "BCryptOpenAlgorithmProvider", functions_.open_algorithm_provider) &&
-        Find(module_.get(), "BCryptCloseAlgorithmProvider", functions_.close_algorithm_provider) &&
-        Find(module_.get(), "BCryptCreateHash", functions_.create_hash) &&
-        Find(module_.get(), "BCryptHashData", functions_.hash_data) &&
-        Find(module_.get(), "BCryptFinishHash", functions_.finish_hash) &&
-        Find(module_.get(), "BCryptDestroyHash", functions_.destroy_hash);
+  CngLibrary() {
+    // Never freed: the DLL stays until the process ends, which takes it along. Freed by a
+    // static's destructor, it would go inside exit(), while threads that the system started
+    // in the process still run, through a full unload that tears down what it set up (under
+    // Wine, the library beneath its cryptography as well) for a process about to end.
+    const HMODULE module = base::win32::LoadSystemDll(kCngDll).release();
+    found_ = module != nullptr &&
+             Find(module, "BCryptOpenAlgorithmProvider", functions_.open_algorithm_provider) &&
+             Find(module, "BCryptCloseAlgorithmProvider", functions_.close_algorithm_provider) &&
+             Find(module, "BCryptCreateHash", functions_.create_hash) &&
+             Find(module, "BCryptHashData", functions_.hash_data) &&
+             Find(module, "BCryptFinishHash", functions_.finish_hash) &&
+             Find(module, "BCryptDestroyHash", functions_.destroy_hash);
   }
 
   const CngFunctions* functions() const { return found_ ? &functions_ : nullptr; }
 
  private:
-  base::win32::ScopedFreeLibrary module_;
   CngFunctions functions_;
   bool found_ = false;
 };

@@ -1,6 +1,6 @@
 """A DLL named like a system one, put beside md5sum.exe in a folder that others can write
-to, never runs: md5sum.exe takes bcrypt.dll from the system folder only, and says so
-plainly when it finds none there.
+to, never runs: md5sum.exe takes bcrypt.dll from the system folder only, says so plainly
+when it finds none there, and keeps the one it took until the process ends.
 
 Left to itself, Wine takes its own bcrypt.dll whatever lies beside a program; with
 bcrypt=n,b its loader looks for the DLL as Windows does, in the program's folder first.
@@ -68,6 +68,20 @@ class PlantedBcryptDllTest(harness.TalqoTestCase):
         self.assertEqual((status, stdout), (1, ""))
         self.assertIn("abc.txt: The system offers no MD5 (bcrypt.dll).", stderr)
         self.assertFalse((folder / MARKER).exists(), "the planted DLL ran")
+
+    def test_md5sum_keeps_bcrypt_dll_loaded_until_the_process_ends(self):
+        # Wine's loader says which DLLs it loads and which it unloads before the process
+        # ends; what the process still holds as it ends goes without a word.
+        folder = self.other_folder()
+        shutil.copyfile(self.session.md5sum_exe, folder / "md5sum.exe")
+        (folder / "abc.txt").write_bytes(b"abc")
+        environment = dict(self.session.environment, WINEDEBUG="+loaddll")
+        status, stdout, stderr = run_to_end(environment, [folder / "md5sum.exe", "abc.txt"],
+                                            cwd=folder)
+        self.assertEqual((status, stdout), (0, "900150983cd24fb0d6963f7d28e17f72  abc.txt\n"))
+        bcrypt_lines = [line for line in stderr.splitlines() if "\\bcrypt.dll" in line]
+        self.assertTrue(any("Loaded" in line for line in bcrypt_lines), stderr)
+        self.assertEqual([line for line in bcrypt_lines if "Unloaded" in line], [])
 
 
 if __name__ == "__main__":
