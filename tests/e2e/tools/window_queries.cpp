@@ -43,14 +43,20 @@ std::wstring WindowText(HWND window) {
                            &length)) {
     return {};
   }
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &copied)) {
-    return {};
+  // The text may grow between the two questions, as a progress line does, and a text
+  // that fills the room given may have been cut: it is asked for again with twice the room.
+  for (std::size_t room = length + 2;; room *= 2) {
+    std::wstring text(room, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, room, reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &copied)) {
+      return {};
+    }
+    if (copied + 1 < room) {
+      text.resize(copied);
+      return text;
+    }
   }
-  text.resize(copied < text.size() ? copied : 0);
-  return text;
 }
 
 std::vector<HWND> TopLevelWindows() {
